@@ -1,0 +1,37 @@
+#pragma once
+
+#include "framework/Font.h"
+#include "framework/OleColor.h"
+#include "framework/Widget.h"
+
+#include <optional>
+
+namespace zev {
+
+// A drop-down list. A ListIndex write raises Click before it returns; so does a
+// selection by the user. Indexes are 0-based, -1 for none.
+class ComboBox : public Widget {
+public:
+    WidgetKind Kind() const override { return WidgetKind::ComboBox; }
+
+    virtual QString Text() const = 0; // the selected item's text, empty for none
+    // Appends, or inserts before index; an index outside 0..ListCount fails with 5.
+    virtual void AddItem(const QString& item, std::optional<qint32> index = std::nullopt) = 0;
+    virtual void RemoveItem(qint32 index) = 0; // an index outside the list fails with 5
+    virtual void Clear() = 0;
+    virtual QString List(qint32 index) const = 0; // empty outside the list
+    virtual qint32 ListCount() const = 0;
+    virtual qint32 ListIndex() const = 0;
+    virtual void setListIndex(qint32 index) = 0; // outside -1..ListCount-1 fails with 380
+    virtual qint32 NewIndex() const = 0;
+    virtual qint16 Appearance() const = 0;
+    virtual void setAppearance(qint16 appearance) = 0;
+    virtual Font& font() = 0;
+    virtual OleColor BackColor() const = 0;
+    virtual void setBackColor(OleColor color) = 0;
+
+    std::function<void()> onClick;
+    void raiseClick() { if (onClick) onClick(); }
+};
+
+} // namespace zev

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "framework/OleColor.h"
+#include "framework/WidgetDesign.h"
+
+#include <QString>
+#include <QVariantList>
+#include <memory>
+
+namespace zev {
+
+class Control;
+class Form;
+
+struct LibraryVersion {
+    qint16 major = 0;
+    qint16 minor = 0;
+    qint16 revision = 0;
+};
+
+// Everything a control needs from its container, one object per control
+// instance. The test kit and the Qt layer each provide one.
+//
+// Lifecycle a container runs: construct the control (its widgets are created
+// through CreateWidget); Initialize; InitProperties (new) or ReadProperties
+// (saved); Resize whenever the size changes; WriteProperties whenever the form
+// is saved; Terminate before destruction.
+class ControlHost {
+public:
+    virtual ~ControlHost() = default;
+
+    // Creates one widget of the control's design on the control's surface; the
+    // host owns it and keeps it alive as long as the host.
+    virtual Widget& CreateWidget(const WidgetDesign& design) = 0;
+
+    // The instance is marked changed; key is the property's name.
+    virtual void PropertyChanged(const QString& key) = 0;
+    // Runs the host's handler of event `number` (1-based, the control's event
+    // list) before returning. By-reference arguments come back as the handler
+    // left them, in the same slots.
+    virtual void RaiseEvent(int number, QVariantList& arguments) = 0;
+    void RaiseEvent(int number)
+    {
+        QVariantList none;
+        RaiseEvent(number, none);
+    }
+
+    // The control's own surface colour.
+    virtual OleColor BackColor() const = 0;
+    virtual void setBackColor(OleColor color) = 0;
+    // Inner size of the control in twips.
+    virtual float ScaleWidth() const = 0;
+    virtual float ScaleHeight() const = 0;
+    // The widget of this control that has the focus, or nullptr.
+    virtual Widget* ActiveControl() const = 0;
+    // The control's name on its form.
+    virtual QString ControlName() const = 0;
+    // A modal message; buttons 48 (warning) or 64 (information), a single OK.
+    virtual void MsgBox(const QString& prompt, int buttons, const QString& title) = 0;
+    virtual zev::LibraryVersion LibraryVersion() const = 0;
+    // Handles pending messages before returning.
+    virtual void DoEvents() = 0;
+
+    // Forms of the library's own (the about form): made by the widget layer,
+    // shown modally; ShowModal returns when the user closes the form.
+    virtual std::unique_ptr<Form> CreateForm(const FormDesign& design) = 0;
+    virtual void ShowModal(Form& form) = 0;
+
+    // The control this host serves; set by the control itself.
+    Control* control() const { return control_; }
+
+private:
+    friend class Control;
+    Control* control_ = nullptr;
+};
+
+// The widget of a design, of the kind the caller expects.
+template <typename W>
+W& createWidget(ControlHost& host, const WidgetDesign& design);
+
+} // namespace zev
+
+#include "framework/ControlError.h"
+
+template <typename W>
+W& zev::createWidget(ControlHost& host, const WidgetDesign& design)
+{
+    auto* w = dynamic_cast<W*>(&host.CreateWidget(design));
+    if (!w)
+        throw ControlError(ErrTypeMismatch, QStringLiteral("widget %1 is not of the expected kind").arg(design.name));
+    return *w;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "framework/Widget.h"
+
+#include <QDateTime>
+
+namespace zev {
+
+// A date picker. Value is a local date-time with one-second resolution; a null
+// QDateTime stands for Null (no date). Writes of Value raise no Change; a date
+// set by the user does.
+class DateTimePicker : public Widget {
+public:
+    WidgetKind Kind() const override { return WidgetKind::DateTimePicker; }
+
+    virtual QDateTime Value() const = 0;
+    virtual void setValue(const QDateTime& value) = 0;
+
+    std::function<void()> onChange;
+    void raiseChange() { if (onChange) onChange(); }
+};
+
+} // namespace zev

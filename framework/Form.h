@@ -1,0 +1,19 @@
+#pragma once
+
+#include "framework/Widget.h"
+
+#include <QString>
+
+namespace zev {
+
+// A form of the library's own, made by the widget layer from a FormDesign.
+class Form {
+public:
+    virtual ~Form() = default;
+    virtual QString Name() const = 0;
+    virtual QString Caption() const = 0;
+    // The widget of the design with this name; fails with 5 when there is none.
+    virtual Widget& widget(const QString& name) = 0;
+};
+
+} // namespace zev

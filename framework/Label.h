@@ -1,0 +1,18 @@
+#pragma once
+
+#include "framework/OleColor.h"
+#include "framework/Widget.h"
+
+namespace zev {
+
+class Label : public Widget {
+public:
+    WidgetKind Kind() const override { return WidgetKind::Label; }
+
+    virtual QString Caption() const = 0;
+    virtual void setCaption(const QString& caption) = 0;
+    virtual OleColor BackColor() const = 0;
+    virtual void setBackColor(OleColor color) = 0;
+};
+
+} // namespace zev

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "framework/Font.h"
+#include "framework/OleColor.h"
+
+#include <QVariant>
+
+namespace zev {
+
+// Conversions of a variant (a property-bag value or an event argument) to the
+// type a property takes, with the container's rules: whole numbers round half
+// to even, a value out of range fails with overflow (6), a value of the wrong
+// kind with type mismatch (13), a missing object with 424.
+namespace VariantConvert {
+qint16 toInteger(const QVariant& v);
+qint32 toLong(const QVariant& v);
+double toDouble(const QVariant& v);
+bool toBoolean(const QVariant& v);
+QString toString(const QVariant& v);
+// A colour: any whole number that fits 32 bits, signed or not.
+OleColor toColor(const QVariant& v);
+FontDesc toFont(const QVariant& v);
+
+// The whole number nearest to x, halves to the even neighbour.
+double roundHalfEven(double x);
+} // namespace VariantConvert
+
+} // namespace zev

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "framework/Font.h"
+#include "framework/OleColor.h"
+#include "framework/Widget.h"
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace zev {
+
+// One widget of a control's (or form's) design layout, in twips. Fields left
+// empty take the widget layer's defaults. Widgets are listed in tab order.
+struct WidgetDesign {
+    QString name;
+    WidgetKind kind = WidgetKind::FlatEdit;
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+    QString caption;                       // button, panel and label captions
+    std::optional<FontDesc> font;          // the control's font when empty
+    std::optional<OleColor> foreColor;
+    std::optional<OleColor> backColor;
+    bool visible = true;
+};
+
+// A control's design: its surface and its widgets.
+struct ControlDesign {
+    float width = 0;
+    float height = 0;
+    FontDesc font;
+    std::vector<WidgetDesign> widgets;
+};
+
+// A form of the library's own (the about form).
+struct FormDesign {
+    QString name;
+    QString caption;
+    float clientWidth = 0;
+    float clientHeight = 0;
+    FontDesc font;
+    std::vector<WidgetDesign> widgets;
+};
+
+} // namespace zev

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "framework/DateTimePicker.h"
+#include "testkit/TestWidgetBase.h"
+
+namespace zev {
+
+// Keeps Null (a null QDateTime) as a value; whole seconds only.
+class TestDateTimePicker : public TestWidgetBase<DateTimePicker> {
+public:
+    TestDateTimePicker(const WidgetDesign& design, TestHost* host) : TestWidgetBase<DateTimePicker>(design, host) {}
+
+    QDateTime Value() const override { return value_; }
+    void setValue(const QDateTime& value) override { value_ = wholeSeconds(value); }
+
+    // A date set by the user; raises Change.
+    void userSetValue(const QDateTime& value)
+    {
+        value_ = wholeSeconds(value);
+        raiseChange();
+    }
+
+    static QDateTime wholeSeconds(const QDateTime& v)
+    {
+        if (!v.isValid())
+            return QDateTime();
+        const QTime t = v.time();
+        return QDateTime(v.date(), QTime(t.hour(), t.minute(), t.second()), v.timeSpec());
+    }
+
+private:
+    QDateTime value_;
+};
+
+} // namespace zev

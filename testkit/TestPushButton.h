@@ -1,0 +1,27 @@
+#pragma once
+
+#include "framework/PushButton.h"
+#include "testkit/TestWidgetBase.h"
+
+namespace zev {
+
+class TestPushButton : public TestWidgetBase<PushButton> {
+public:
+    TestPushButton(const WidgetDesign& design, const FontDesc& font, TestHost* host)
+        : TestWidgetBase<PushButton>(design, host), caption_(design.caption), font_(font)
+    {
+    }
+
+    QString Caption() const override { return caption_; }
+    void setCaption(const QString& caption) override { caption_ = caption; }
+    qint16 Appearance() const override { return appearance_; }
+    void setAppearance(qint16 appearance) override { appearance_ = appearance; }
+    Font& font() override { return font_; }
+
+private:
+    QString caption_;
+    qint16 appearance_ = 0;
+    Font font_;
+};
+
+} // namespace zev
