@@ -20,12 +20,13 @@ public:
         raiseChange();
     }
 
+    // Drops the milliseconds and keeps the instant: rebuilding from the date
+    // and time would lose a UTC offset, and the hour of a repeated local hour.
     static QDateTime wholeSeconds(const QDateTime& v)
     {
         if (!v.isValid())
             return QDateTime();
-        const QTime t = v.time();
-        return QDateTime(v.date(), QTime(t.hour(), t.minute(), t.second()), v.timeSpec());
+        return v.addMSecs(-v.time().msec());
     }
 
 private:
