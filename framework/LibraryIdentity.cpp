@@ -1,5 +1,6 @@
 #include "framework/LibraryIdentity.h"
 
+#include "daterange/ZEVDateRange.h"
 #include "framework/ClassDescriptor.h"
 
 namespace zev {
@@ -37,7 +38,7 @@ const std::vector<ClassIdentity>& LibraryIdentity::Classes()
         {QStringLiteral("ZEVDateRange"), id("{52d804ef-3ebf-4077-a0ea-81f7eea43080}"),
          QStringLiteral("_ZEVDateRange"), id("{f8b9c160-6d5a-4770-af0d-33aec8936f7f}"),
          QStringLiteral("__ZEVDateRange"), id("{19348f62-7efc-4907-b3e6-afdb2f0592c9}"), 30000, StatusFlags,
-         nullptr},
+         [] { return &ZEVDateRange::descriptor(); }},
     };
     return classes;
 }

@@ -1,0 +1,475 @@
+#include "daterange/DateRangePresets.h"
+#include "daterange/ZEVDateRange.h"
+#include "framework/ComRuntime.h"
+#include "framework/EntryPoints.h"
+#include "framework/LibraryIdentity.h"
+#include "framework/MemoryPropertyBag.h"
+#include "testkit/TestClock.h"
+#include "testkit/TestHost.h"
+
+#include <QTimeZone>
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <optional>
+#include <stdexcept>
+
+using namespace zev;
+
+namespace {
+
+QDateTime at(const char* text)
+{
+    return QDateTime::fromString(QLatin1String(text), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+std::string show(const QDateTime& t) { return t.isValid() ? t.toString(Qt::ISODate).toStdString() : "Null"; }
+
+// A date range created through the library, over the test host, with "now" fixed.
+struct DateRange {
+    explicit DateRange(const QDateTime& now, TestHost* customHost = nullptr)
+        : host(customHost ? *customHost : ownHost)
+    {
+        clock->set(now);
+        owner = ComRuntime::instance().CreateControl(QStringLiteral("ZEVDateRange"), host);
+        control = dynamic_cast<ZEVDateRange*>(owner.get());
+        control->setClock(clock);
+    }
+    DateRange& started()
+    {
+        control->Initialize();
+        control->InitProperties();
+        return *this;
+    }
+    TestComboBox& combo() const { return host.combo("cboFiltro"); }
+    TestDateTimePicker& start() const { return host.picker("dtpInicio"); }
+    TestDateTimePicker& end() const { return host.picker("dtpFim"); }
+    void setPickers(const QDateTime& s, const QDateTime& e) const
+    {
+        start().setValue(s);
+        end().setValue(e);
+    }
+
+    TestHost ownHost;
+    TestHost& host;
+    std::shared_ptr<TestClock> clock = std::make_shared<TestClock>();
+    std::unique_ptr<Control> owner;
+    ZEVDateRange* control = nullptr;
+};
+
+const QDateTime Untouched = at("2000-01-01 12:00:00");
+
+} // namespace
+
+TEST(ZEVDateRange, PresetLabelsAreFilledInOrderWithTodaySelected)
+{
+    const QStringList expected = {
+        "<===== Customizado ====>", "<======== Hoje ========>", "<===== Essa Semana ====>",
+        QString::fromUtf16(u"<====== Esse M\u00EAs ======>"), "Ontem     <==>      Hoje", "-7  Dias  <==>      Hoje",
+        "-15 Dias  <==>      Hoje", "-30 Dias  <==>      Hoje", "-60 Dias  <==>      Hoje",
+        QString::fromUtf16(u"Hoje      <==>    Amanh\u00E3"), "Hoje      <==>   +7 Dias", "Hoje      <==>  +15 Dias",
+        "Hoje      <==>  +30 Dias", "Hoje      <==>  +60 Dias", "-7  Dias  <==>   +7 Dias", "-15 Dias  <==>  +15 Dias",
+        "-30 Dias  <==>  +30 Dias", "-60 Dias  <==>  +60 Dias",
+    };
+    DateRange d(at("2024-05-15 14:35:20"));
+    d.started();
+    EXPECT_EQ(d.combo().items(), expected);
+    for (const QString& label : d.combo().items())
+        EXPECT_EQ(label.size(), 24) << label.toStdString();
+    EXPECT_EQ(d.combo().ListIndex(), 1);
+    EXPECT_EQ(d.combo().font().Name(), "Courier New");
+}
+
+// Each row: the day, the preset chosen in the focused combo, and the pickers afterwards
+// (nullptr: the picker keeps what it held).
+TEST(ZEVDateRange, EveryPresetOnChosenDays)
+{
+    struct Row {
+        const char* now;
+        int index;
+        const char* start;
+        const char* end;
+    };
+    const Row rows[] = {
+        // Wednesday 2024-05-15: every preset.
+        {"2024-05-15 14:35:20", 0, nullptr, nullptr},
+        {"2024-05-15 14:35:20", 1, "2024-05-15 00:00:00", "2024-05-15 23:59:59"},
+        {"2024-05-15 14:35:20", 2, "2024-05-12 00:00:00", "2024-05-18 23:59:59"},
+        {"2024-05-15 14:35:20", 3, "2024-05-01 00:00:00", "2024-05-31 23:59:59"},
+        {"2024-05-15 14:35:20", 4, "2024-05-14 00:00:00", "2024-05-15 23:59:59"},
+        {"2024-05-15 14:35:20", 5, "2024-05-08 00:00:00", "2024-05-15 23:59:59"},
+        {"2024-05-15 14:35:20", 6, "2024-04-30 00:00:00", "2024-05-15 23:59:59"},
+        {"2024-05-15 14:35:20", 7, "2024-04-15 00:00:00", "2024-05-15 23:59:59"},
+        {"2024-05-15 14:35:20", 8, "2024-03-16 00:00:00", "2024-05-15 23:59:59"},
+        {"2024-05-15 14:35:20", 9, "2024-05-15 00:00:00", "2024-05-16 23:59:59"},
+        {"2024-05-15 14:35:20", 10, "2024-05-15 00:00:00", "2024-05-22 23:59:59"},
+        {"2024-05-15 14:35:20", 11, "2024-05-15 00:00:00", "2024-05-30 23:59:59"},
+        {"2024-05-15 14:35:20", 12, "2024-05-15 00:00:00", "2024-06-14 23:59:59"},
+        {"2024-05-15 14:35:20", 13, "2024-05-15 00:00:00", "2024-07-14 23:59:59"},
+        {"2024-05-15 14:35:20", 14, "2024-05-08 00:00:00", "2024-05-22 23:59:59"},
+        {"2024-05-15 14:35:20", 15, "2024-04-30 00:00:00", "2024-05-30 23:59:59"},
+        {"2024-05-15 14:35:20", 16, "2024-04-15 00:00:00", "2024-06-14 23:59:59"},
+        {"2024-05-15 14:35:20", 17, "2024-03-16 00:00:00", "2024-07-14 23:59:59"},
+        // The week runs Sunday to Saturday, whichever end today is.
+        {"2024-05-12 00:00:00", 2, "2024-05-12 00:00:00", "2024-05-18 23:59:59"},
+        {"2024-05-18 23:59:59", 2, "2024-05-12 00:00:00", "2024-05-18 23:59:59"},
+        // Tuesday at a year end: week, month and spans cross into the next year.
+        {"2024-12-31 08:00:00", 2, "2024-12-29 00:00:00", "2025-01-04 23:59:59"},
+        {"2024-12-31 08:00:00", 3, "2024-12-01 00:00:00", "2024-12-31 23:59:59"},
+        {"2024-12-31 08:00:00", 9, "2024-12-31 00:00:00", "2025-01-01 23:59:59"},
+        {"2024-12-31 08:00:00", 17, "2024-11-01 00:00:00", "2025-03-01 23:59:59"},
+        // Month ends: leap and common Februaries (the century rule too), 30 and 31 days.
+        {"2024-02-10 12:00:00", 3, "2024-02-01 00:00:00", "2024-02-29 23:59:59"},
+        {"2023-02-10 12:00:00", 3, "2023-02-01 00:00:00", "2023-02-28 23:59:59"},
+        {"2000-02-10 12:00:00", 3, "2000-02-01 00:00:00", "2000-02-29 23:59:59"},
+        {"2100-02-10 12:00:00", 3, "2100-02-01 00:00:00", "2100-02-28 23:59:59"},
+        {"2024-04-30 12:00:00", 3, "2024-04-01 00:00:00", "2024-04-30 23:59:59"},
+        {"2024-08-07 12:00:00", 3, "2024-08-01 00:00:00", "2024-08-31 23:59:59"},
+        {"2024-03-01 12:00:00", 4, "2024-02-29 00:00:00", "2024-03-01 23:59:59"},
+        {"2023-03-01 12:00:00", 4, "2023-02-28 00:00:00", "2023-03-01 23:59:59"},
+    };
+    for (const Row& r : rows) {
+        DateRange d(at(r.now));
+        d.started();
+        d.setPickers(Untouched, Untouched);
+        ASSERT_TRUE(d.host.select(d.combo(), r.index));
+        const std::string where = std::string(r.now) + " #" + std::to_string(r.index) + ": ";
+        EXPECT_EQ(d.start().Value(), r.start ? at(r.start) : Untouched) << where << show(d.start().Value());
+        EXPECT_EQ(d.end().Value(), r.end ? at(r.end) : Untouched) << where << show(d.end().Value());
+    }
+    // "-60 Dias  <==>  +60 Dias" covers 121 calendar days.
+    const auto span = DateRangePresets::Evaluate(DateRangePresets::Labels().at(17), at("2024-05-15 14:35:20"));
+    EXPECT_EQ(span.start->date().daysTo(span.end->date()) + 1, 121);
+}
+
+TEST(ZEVDateRange, LabelsAreRecognisedByContentInOrder)
+{
+    struct Row {
+        QString label;
+        const char* start;
+        const char* end;
+    };
+    const Row rows[] = {
+        {"xx= Hoje =yy", "2024-05-15 00:00:00", "2024-05-15 23:59:59"},
+        {QString::fromUtf16(u"= Esse M\u00EAs = e = Hoje ="), "2024-05-15 00:00:00", "2024-05-15 23:59:59"},
+        {QString::fromUtf16(u"= Essa Semana = = Esse M\u00EAs ="), "2024-05-12 00:00:00", "2024-05-18 23:59:59"},
+        {"Hoje", "2024-05-15 00:00:00", "2024-05-15 23:59:59"}, // both words of a short label
+        {"Ontem     <==>    Depois", "2024-05-14 00:00:00", nullptr},
+        {QString::fromUtf16(u"Antes     <==>    Amanh\u00E3"), nullptr, "2024-05-16 23:59:59"},
+        {"Hoje\t     <==>      Hoje", nullptr, "2024-05-15 23:59:59"}, // only blanks are trimmed
+        {"<======== hoje ========>", nullptr, nullptr},                  // case counts
+        {"", nullptr, nullptr},
+    };
+    for (const Row& r : rows) {
+        DateRange d(at("2024-05-15 14:35:20"));
+        d.started();
+        d.combo().AddItem(r.label);
+        d.setPickers(Untouched, Untouched);
+        ASSERT_TRUE(d.host.select(d.combo(), d.combo().NewIndex()));
+        EXPECT_EQ(d.start().Value(), r.start ? at(r.start) : Untouched) << r.label.toStdString();
+        EXPECT_EQ(d.end().Value(), r.end ? at(r.end) : Untouched) << r.label.toStdString();
+    }
+}
+
+namespace {
+// A host whose answer to "which widget has the focus" can fail, as a container's can.
+class FailingHost : public TestHost {
+public:
+    Widget* ActiveControl() const override
+    {
+        if (failure == 1)
+            throw ControlError(91);
+        if (failure == 2)
+            return &nameless;
+        return TestHost::ActiveControl();
+    }
+    struct NamelessLabel : TestLabel {
+        NamelessLabel() : TestLabel(WidgetDesign{}, nullptr) {}
+        QString Name() const override { throw std::runtime_error("no name"); }
+    };
+    int failure = 0;
+    mutable NamelessLabel nameless;
+};
+} // namespace
+
+TEST(ZEVDateRange, ASelectionAppliesOnlyWhenItIsTheCombos)
+{
+    {   // Initialize selects "Hoje" with no widget focused: it applies, so the start is not left Null.
+        DateRange d(at("2024-05-15 14:35:20"));
+        d.started();
+        EXPECT_EQ(d.combo().ListIndex(), 1);
+        EXPECT_EQ(d.start().Value(), at("2024-05-15 00:00:00"));
+        EXPECT_EQ(d.end().Value(), at("2024-05-15 23:59:59"));
+
+        // A picker has the focus: the host's selection applies nothing.
+        ASSERT_TRUE(d.host.focus(d.start()));
+        d.combo().setListIndex(5);
+        EXPECT_EQ(d.start().Value(), at("2024-05-15 00:00:00"));
+        // The focus is elsewhere on the form: the combo's selection applies.
+        d.host.focusElsewhere();
+        d.combo().setListIndex(5);
+        EXPECT_EQ(d.start().Value(), at("2024-05-08 00:00:00"));
+        // The clock moves on: a preset takes the day it is applied.
+        d.clock->set(at("2024-05-16 00:00:01"));
+        ASSERT_TRUE(d.host.select(d.combo(), 1));
+        EXPECT_EQ(d.end().Value(), at("2024-05-16 23:59:59"));
+    }
+    {   // With a picker focused during Initialize, the start keeps its Null and the end the time of "now".
+        DateRange d(at("2024-05-15 14:35:20"));
+        ASSERT_TRUE(d.host.focus(d.start()));
+        d.control->Initialize();
+        EXPECT_TRUE(d.start().Value().isNull());
+        EXPECT_EQ(d.end().Value(), at("2024-05-15 14:35:20"));
+    }
+    for (int failure : {1, 2}) { // a focus test that fails counts as the combo's own
+        FailingHost host;
+        DateRange d(at("2024-05-15 14:35:20"), &host);
+        d.started();
+        host.failure = failure;
+        d.setPickers(Untouched, Untouched);
+        d.combo().setListIndex(4);
+        EXPECT_EQ(d.start().Value(), at("2024-05-14 00:00:00")) << failure;
+    }
+    {   // A bound past the year 9999 fails with 5 before either picker changes.
+        DateRange d(at("9999-12-31 10:00:00"));
+        d.host.focus(d.start());
+        d.control->Initialize();
+        d.host.focusElsewhere();
+        d.setPickers(Untouched, Untouched);
+        try {
+            d.combo().setListIndex(14);
+            ADD_FAILURE();
+        } catch (const ControlError& e) {
+            EXPECT_EQ(e.Number(), 5);
+        }
+        EXPECT_EQ(d.start().Value(), Untouched);
+    }
+}
+
+TEST(ZEVDateRange, EditingAPickerReturnsToCustomizadoAndKeepsTheOtherDate)
+{
+    for (bool editEnd : {true, false}) {
+        DateRange d(at("2024-05-15 14:35:20"));
+        d.started();
+        ASSERT_TRUE(d.host.select(d.combo(), 5)); // "-7  Dias  <==>      Hoje"
+        TestDateTimePicker& edited = editEnd ? d.end() : d.start();
+        TestDateTimePicker& other = editEnd ? d.start() : d.end();
+        const QDateTime kept = other.Value();
+        ASSERT_TRUE(d.host.editDate(edited, at("2024-05-20 10:00:00")));
+        EXPECT_EQ(d.combo().ListIndex(), 0);
+        EXPECT_EQ(d.combo().Text(), "<===== Customizado ====>");
+        EXPECT_EQ(edited.Value(), at("2024-05-20 10:00:00"));
+        EXPECT_EQ(other.Value(), kept);
+    }
+    {   // A change with no widget focused: "Customizado" is applied, and leaves both dates as they are.
+        DateRange d(at("2024-05-15 14:35:20"));
+        d.started();
+        d.host.focusElsewhere();
+        d.end().userSetValue(at("2024-06-01 09:00:00"));
+        EXPECT_EQ(d.combo().ListIndex(), 0);
+        EXPECT_EQ(d.start().Value(), at("2024-05-15 00:00:00"));
+        EXPECT_EQ(d.end().Value(), at("2024-06-01 09:00:00"));
+    }
+    {   // A change while the combo has the focus is not the user's edit of that picker.
+        DateRange d(at("2024-05-15 14:35:20"));
+        d.started();
+        ASSERT_TRUE(d.host.select(d.combo(), 3));
+        d.end().userSetValue(at("2024-06-01 09:00:00"));
+        EXPECT_EQ(d.combo().ListIndex(), 3);
+    }
+}
+
+TEST(ZEVDateRange, LayoutCentresTheLabelBetweenThePickers)
+{
+    struct Row {
+        float width;
+        float endWidth; // 0: as designed
+        float endLeft;
+        float labelLeft;
+    };
+    const Row rows[] = {
+        {3420, 0, 2205, 1785},    {2955, 0, 1740, 1552.5f}, {2670, 0, 1455, 1410},
+        {1000, 0, -215, 575},     {0, 0, -1215, 75},        {2000, 3000, -1000, 182.5f},
+        {1000, 3000, -2000, 0},   // the label would sit left of 0
+    };
+    for (const Row& r : rows) {
+        DateRange d(at("2024-05-15 14:35:20"));
+        d.started();
+        if (r.endWidth > 0)
+            d.end().setWidth(r.endWidth);
+        d.combo().setLeft(50);
+        d.combo().setTop(50);
+        d.host.resize(r.width, 900);
+        const auto& label = d.host.label("lblLabel");
+        EXPECT_EQ(d.combo().Left(), 0);
+        EXPECT_EQ(d.combo().Top(), 0);
+        EXPECT_EQ(d.combo().Width(), r.width);
+        EXPECT_EQ(d.combo().Height(), 330);
+        EXPECT_EQ(d.start().Left(), 0);
+        EXPECT_EQ(d.end().Left(), r.endLeft) << r.width;
+        EXPECT_EQ(label.Left(), r.labelLeft) << r.width;
+        EXPECT_EQ(label.Top(), 420);
+        EXPECT_EQ(label.Caption(), "a");
+    }
+}
+
+TEST(ZEVDateRange, PropertiesAreSavedAndReloaded)
+{
+    DateRange d(at("2024-05-15 14:35:20"));
+    d.started();
+    EXPECT_EQ(d.host.propertyChanges, (QStringList{"Appearance", "BackColor"}));
+    MemoryPropertyBag defaults;
+    d.control->WriteProperties(defaults);
+    EXPECT_EQ(defaults.size(), 0);
+
+    const OleColor comboColour = d.combo().BackColor();
+    d.host.clearLog();
+    d.control->setAppearance(1);
+    d.control->setBackColor(Colors::Red);
+    EXPECT_EQ(d.host.propertyChanges, (QStringList{"Appearance", "BackColor"}));
+    EXPECT_EQ(d.combo().Appearance(), 1);
+    EXPECT_EQ(d.host.BackColor(), Colors::Red);
+    EXPECT_EQ(d.host.label("lblLabel").BackColor(), Colors::Red);
+    EXPECT_EQ(d.combo().BackColor(), comboColour);
+    try {
+        d.control->setAppearance(70000);
+        ADD_FAILURE();
+    } catch (const ControlError& e) {
+        EXPECT_EQ(e.Number(), 6);
+    }
+    EXPECT_EQ(d.control->Appearance(), 1);
+
+    MemoryPropertyBag bag;
+    d.control->WriteProperties(bag);
+    EXPECT_EQ(bag.keys(), (QStringList{"Appearance", "BackColor"}));
+
+    DateRange reloaded(at("2024-05-15 14:35:20"));
+    reloaded.control->Initialize();
+    reloaded.control->ReadProperties(bag);
+    EXPECT_EQ(reloaded.control->Appearance(), 1);
+    EXPECT_EQ(reloaded.control->BackColor(), Colors::Red);
+    EXPECT_EQ(reloaded.host.label("lblLabel").BackColor(), Colors::Red);
+    EXPECT_EQ(reloaded.host.propertyChanges, QStringList{"Appearance"}); // the colour loads silently
+
+    MemoryPropertyBag system;
+    system.insert("BackColor", qint32(0x80000005));
+    reloaded.control->ReadProperties(system);
+    EXPECT_EQ(reloaded.control->BackColor(), 0x80000005u);
+    EXPECT_EQ(reloaded.control->Appearance(), 0);
+    system.insert("Appearance", QString("abc"));
+    EXPECT_THROW(reloaded.control->ReadProperties(system), ControlError);
+}
+
+TEST(ZEVDateRange, IsCreatedByNameAndByClassIdentifier)
+{
+    const ClassIdentity* identity = LibraryIdentity::FindClass(QStringLiteral("ZEVDateRange"));
+    ASSERT_NE(identity, nullptr);
+    const ClassDescriptor& desc = ZEVDateRange::descriptor();
+    EXPECT_EQ(identity->descriptor(), &desc);
+    EXPECT_TRUE(desc.events.empty());
+    EXPECT_TRUE(desc.defaultEvent.isEmpty());
+    const std::pair<const char*, quint32> ids[] = {
+        {"Control_dtpInicio", 0x40030003}, {"Control_dtpFim", 0x40030002}, {"Control_dtpCombo", 0x40030001},
+        {"Control_lblLabel", 0x40030000},  {"Appearance", 0x68030001},     {"BackColor", 0x68030000},
+    };
+    ASSERT_EQ(desc.members.size(), std::size(ids));
+    for (size_t i = 0; i < desc.members.size(); ++i) {
+        EXPECT_EQ(desc.members[i].name, ids[i].first);
+        EXPECT_EQ(quint32(desc.members[i].dispId), ids[i].second) << ids[i].first;
+        EXPECT_FALSE(desc.members[i].hidden);
+    }
+
+    TestHost byId;
+    auto control = ComRuntime::instance().CreateControl(identity->clsid.toString(), byId);
+    EXPECT_EQ(control->ClassName(), "ZEVDateRange");
+
+    const QUuid& u = identity->clsid;
+    ZevGuid clsid{u.data1, u.data2, u.data3, {}};
+    std::copy(std::begin(u.data4), std::end(u.data4), clsid.Data4);
+    const QUuid f = InterfaceId::IClassFactory();
+    ZevGuid iid{f.data1, f.data2, f.data3, {}};
+    std::copy(std::begin(f.data4), std::end(f.data4), iid.Data4);
+    void* object = nullptr;
+    ASSERT_EQ(DllGetClassObject(&clsid, &iid, &object), HResult::Ok);
+    TestHost byFactory;
+    auto viaFactory = static_cast<ClassFactory*>(object)->CreateInstance(byFactory);
+    auto* range = dynamic_cast<ZEVDateRange*>(viaFactory.get());
+    ASSERT_NE(range, nullptr);
+    EXPECT_EQ(range->Control_dtpCombo(), nullptr); // handed out from Initialize on
+    range->Initialize();
+    EXPECT_EQ(range->Control_dtpInicio(), &byFactory.picker("dtpInicio"));
+    EXPECT_EQ(range->Control_dtpFim(), &byFactory.picker("dtpFim"));
+    EXPECT_EQ(range->Control_dtpCombo(), &byFactory.combo("cboFiltro"));
+    EXPECT_EQ(range->Control_lblLabel(), &byFactory.label("lblLabel"));
+    range->Terminate();
+    EXPECT_EQ(range->Control_dtpInicio(), nullptr);
+    EXPECT_EQ(range->Control_lblLabel(), nullptr);
+    EXPECT_NE(DllCanUnloadNow(), HResult::Ok);
+    viaFactory.reset();
+    control.reset();
+    // The widgets outlive the control: a late selection reaches nothing of it.
+    EXPECT_TRUE(byFactory.select(byFactory.combo("cboFiltro"), 4));
+    EXPECT_EQ(DllCanUnloadNow(), HResult::Ok);
+}
+
+namespace {
+// Runs with the process's local time zone set to another, and puts the old one back.
+class LocalZone {
+public:
+    explicit LocalZone(const char* zone)
+    {
+        if (const char* tz = std::getenv("TZ"))
+            old_ = tz;
+        setenv("TZ", zone, 1);
+        tzset();
+    }
+    ~LocalZone()
+    {
+        if (old_)
+            setenv("TZ", old_->c_str(), 1);
+        else
+            unsetenv("TZ");
+        tzset();
+    }
+
+private:
+    std::optional<std::string> old_;
+};
+} // namespace
+
+TEST(ZEVDateRange, DaysWhoseMidnightIsSkippedStartAtTheirFirstSecond)
+{
+    if (!QTimeZone(QByteArrayLiteral("America/Sao_Paulo")).isValid())
+        GTEST_SKIP() << "no time zone data for America/Sao_Paulo";
+    LocalZone zone("America/Sao_Paulo");
+    // 2018-11-04 had no 00:00 to 00:59 there; on 2019-02-16 the hour 23:00 came twice.
+    ASSERT_FALSE(QDateTime(QDate(2018, 11, 4), QTime(0, 0)).isValid());
+    // Wall-clock text and UTC offset: a repeated hour has two instants with one text.
+    auto local = [](const QDateTime& t) {
+        return t.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString() + " "
+            + std::to_string(t.offsetFromUtc() / 3600);
+    };
+    struct Row {
+        const char* now;
+        int index;
+        const char* start;
+        const char* end;
+    };
+    const Row rows[] = {
+        {"2018-11-04 10:00:00", 1, "2018-11-04 01:00:00 -2", "2018-11-04 23:59:59 -2"},
+        {"2018-11-07 10:00:00", 2, "2018-11-04 01:00:00 -2", "2018-11-10 23:59:59 -2"},
+        {"2018-11-05 10:00:00", 4, "2018-11-04 01:00:00 -2", "2018-11-05 23:59:59 -2"},
+        {"2018-11-03 10:00:00", 9, "2018-11-03 00:00:00 -3", "2018-11-04 23:59:59 -2"},
+        // The repeated 23:59:59 ends the day at its second, standard-time, occurrence.
+        {"2019-02-16 10:00:00", 1, "2019-02-16 00:00:00 -2", "2019-02-16 23:59:59 -3"},
+        {"2019-02-10 10:00:00", 4, "2019-02-09 00:00:00 -2", "2019-02-10 23:59:59 -2"},
+    };
+    for (const Row& r : rows) {
+        DateRange d(at(r.now));
+        d.started();
+        ASSERT_TRUE(d.host.select(d.combo(), r.index));
+        EXPECT_EQ(local(d.start().Value()), r.start) << r.now;
+        EXPECT_EQ(local(d.end().Value()), r.end) << r.now;
+    }
+}
