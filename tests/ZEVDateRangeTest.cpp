@@ -1,19 +1,15 @@
 #include "daterange/DateRangePresets.h"
 #include "daterange/ZEVDateRange.h"
 #include "framework/ComRuntime.h"
-#include "framework/EntryPoints.h"
 #include "framework/LibraryIdentity.h"
 #include "framework/MemoryPropertyBag.h"
 #include "testkit/TestClock.h"
 #include "testkit/TestHost.h"
 
 #include <QTimeZone>
-#include <algorithm>
-#include <cstdlib>
 #include <ctime>
 #include <gtest/gtest.h>
 #include <iterator>
-#include <optional>
 #include <stdexcept>
 
 using namespace zev;
@@ -24,7 +20,6 @@ QDateTime at(const char* text)
 {
     return QDateTime::fromString(QLatin1String(text), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
-std::string show(const QDateTime& t) { return t.isValid() ? t.toString(Qt::ISODate).toStdString() : "Null"; }
 
 // A date range created through the library, over the test host, with "now" fixed.
 struct DateRange {
@@ -60,6 +55,38 @@ struct DateRange {
 
 const QDateTime Untouched = at("2000-01-01 12:00:00");
 
+// A picker's value as the user reads it, with its UTC offset in hours when asked
+// (a repeated local hour shows one text at two instants).
+std::string shown(const QDateTime& t, bool withOffset)
+{
+    std::string text = t.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString();
+    return withOffset ? text + " " + std::to_string(t.offsetFromUtc() / 3600) : text;
+}
+
+// The day, the preset chosen in the focused combo, and the pickers afterwards
+// (nullptr: the picker keeps what it held).
+struct PresetRow {
+    const char* now;
+    int index;
+    const char* start;
+    const char* end;
+};
+
+template <size_t N>
+void expectPresets(const PresetRow (&rows)[N], bool withOffset = false)
+{
+    const std::string untouched = shown(Untouched, withOffset);
+    for (const PresetRow& r : rows) {
+        DateRange d(at(r.now));
+        d.started();
+        d.setPickers(Untouched, Untouched);
+        ASSERT_TRUE(d.host.select(d.combo(), r.index));
+        const std::string where = std::string(r.now) + " #" + std::to_string(r.index);
+        EXPECT_EQ(shown(d.start().Value(), withOffset), r.start ? r.start : untouched) << where;
+        EXPECT_EQ(shown(d.end().Value(), withOffset), r.end ? r.end : untouched) << where;
+    }
+}
+
 } // namespace
 
 TEST(ZEVDateRange, PresetLabelsAreFilledInOrderWithTodaySelected)
@@ -81,17 +108,9 @@ TEST(ZEVDateRange, PresetLabelsAreFilledInOrderWithTodaySelected)
     EXPECT_EQ(d.combo().font().Name(), "Courier New");
 }
 
-// Each row: the day, the preset chosen in the focused combo, and the pickers afterwards
-// (nullptr: the picker keeps what it held).
 TEST(ZEVDateRange, EveryPresetOnChosenDays)
 {
-    struct Row {
-        const char* now;
-        int index;
-        const char* start;
-        const char* end;
-    };
-    const Row rows[] = {
+    const PresetRow rows[] = {
         // Wednesday 2024-05-15: every preset.
         {"2024-05-15 14:35:20", 0, nullptr, nullptr},
         {"2024-05-15 14:35:20", 1, "2024-05-15 00:00:00", "2024-05-15 23:59:59"},
@@ -129,15 +148,7 @@ TEST(ZEVDateRange, EveryPresetOnChosenDays)
         {"2024-03-01 12:00:00", 4, "2024-02-29 00:00:00", "2024-03-01 23:59:59"},
         {"2023-03-01 12:00:00", 4, "2023-02-28 00:00:00", "2023-03-01 23:59:59"},
     };
-    for (const Row& r : rows) {
-        DateRange d(at(r.now));
-        d.started();
-        d.setPickers(Untouched, Untouched);
-        ASSERT_TRUE(d.host.select(d.combo(), r.index));
-        const std::string where = std::string(r.now) + " #" + std::to_string(r.index) + ": ";
-        EXPECT_EQ(d.start().Value(), r.start ? at(r.start) : Untouched) << where << show(d.start().Value());
-        EXPECT_EQ(d.end().Value(), r.end ? at(r.end) : Untouched) << where << show(d.end().Value());
-    }
+    expectPresets(rows);
     // "-60 Dias  <==>  +60 Dias" covers 121 calendar days.
     const auto span = DateRangePresets::Evaluate(DateRangePresets::Labels().at(17), at("2024-05-15 14:35:20"));
     EXPECT_EQ(span.start->date().daysTo(span.end->date()) + 1, 121);
@@ -384,14 +395,9 @@ TEST(ZEVDateRange, IsCreatedByNameAndByClassIdentifier)
     auto control = ComRuntime::instance().CreateControl(identity->clsid.toString(), byId);
     EXPECT_EQ(control->ClassName(), "ZEVDateRange");
 
-    const QUuid& u = identity->clsid;
-    ZevGuid clsid{u.data1, u.data2, u.data3, {}};
-    std::copy(std::begin(u.data4), std::end(u.data4), clsid.Data4);
-    const QUuid f = InterfaceId::IClassFactory();
-    ZevGuid iid{f.data1, f.data2, f.data3, {}};
-    std::copy(std::begin(f.data4), std::end(f.data4), iid.Data4);
     void* object = nullptr;
-    ASSERT_EQ(DllGetClassObject(&clsid, &iid, &object), HResult::Ok);
+    ASSERT_EQ(ComRuntime::instance().GetClassObject(identity->clsid, InterfaceId::IClassFactory(), &object),
+              HResult::Ok);
     TestHost byFactory;
     auto viaFactory = static_cast<ClassFactory*>(object)->CreateInstance(byFactory);
     auto* range = dynamic_cast<ZEVDateRange*>(viaFactory.get());
@@ -405,36 +411,29 @@ TEST(ZEVDateRange, IsCreatedByNameAndByClassIdentifier)
     range->Terminate();
     EXPECT_EQ(range->Control_dtpInicio(), nullptr);
     EXPECT_EQ(range->Control_lblLabel(), nullptr);
-    EXPECT_NE(DllCanUnloadNow(), HResult::Ok);
+    EXPECT_NE(ComRuntime::instance().CanUnloadNow(), HResult::Ok);
     viaFactory.reset();
     control.reset();
     // The widgets outlive the control: a late selection reaches nothing of it.
     EXPECT_TRUE(byFactory.select(byFactory.combo("cboFiltro"), 4));
-    EXPECT_EQ(DllCanUnloadNow(), HResult::Ok);
+    EXPECT_EQ(ComRuntime::instance().CanUnloadNow(), HResult::Ok);
 }
 
 namespace {
 // Runs with the process's local time zone set to another, and puts the old one back.
-class LocalZone {
-public:
-    explicit LocalZone(const char* zone)
+struct LocalZone {
+    explicit LocalZone(const char* zone) : old(qgetenv("TZ")), had(qEnvironmentVariableIsSet("TZ"))
     {
-        if (const char* tz = std::getenv("TZ"))
-            old_ = tz;
-        setenv("TZ", zone, 1);
+        qputenv("TZ", zone);
         tzset();
     }
     ~LocalZone()
     {
-        if (old_)
-            setenv("TZ", old_->c_str(), 1);
-        else
-            unsetenv("TZ");
+        had ? qputenv("TZ", old) : qunsetenv("TZ");
         tzset();
     }
-
-private:
-    std::optional<std::string> old_;
+    QByteArray old;
+    bool had;
 };
 } // namespace
 
@@ -445,18 +444,7 @@ TEST(ZEVDateRange, DaysWhoseMidnightIsSkippedStartAtTheirFirstSecond)
     LocalZone zone("America/Sao_Paulo");
     // 2018-11-04 had no 00:00 to 00:59 there; on 2019-02-16 the hour 23:00 came twice.
     ASSERT_FALSE(QDateTime(QDate(2018, 11, 4), QTime(0, 0)).isValid());
-    // Wall-clock text and UTC offset: a repeated hour has two instants with one text.
-    auto local = [](const QDateTime& t) {
-        return t.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString() + " "
-            + std::to_string(t.offsetFromUtc() / 3600);
-    };
-    struct Row {
-        const char* now;
-        int index;
-        const char* start;
-        const char* end;
-    };
-    const Row rows[] = {
+    const PresetRow rows[] = {
         {"2018-11-04 10:00:00", 1, "2018-11-04 01:00:00 -2", "2018-11-04 23:59:59 -2"},
         {"2018-11-07 10:00:00", 2, "2018-11-04 01:00:00 -2", "2018-11-10 23:59:59 -2"},
         {"2018-11-05 10:00:00", 4, "2018-11-04 01:00:00 -2", "2018-11-05 23:59:59 -2"},
@@ -465,11 +453,5 @@ TEST(ZEVDateRange, DaysWhoseMidnightIsSkippedStartAtTheirFirstSecond)
         {"2019-02-16 10:00:00", 1, "2019-02-16 00:00:00 -2", "2019-02-16 23:59:59 -3"},
         {"2019-02-10 10:00:00", 4, "2019-02-09 00:00:00 -2", "2019-02-10 23:59:59 -2"},
     };
-    for (const Row& r : rows) {
-        DateRange d(at(r.now));
-        d.started();
-        ASSERT_TRUE(d.host.select(d.combo(), r.index));
-        EXPECT_EQ(local(d.start().Value()), r.start) << r.now;
-        EXPECT_EQ(local(d.end().Value()), r.end) << r.now;
-    }
+    expectPresets(rows, true);
 }
