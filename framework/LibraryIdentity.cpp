@@ -1,11 +1,13 @@
 #include "framework/LibraryIdentity.h"
 
+#include "codedescription/ZEVCodeDescription.h"
 #include "framework/ClassDescriptor.h"
 
 namespace zev {
 
 namespace {
 QUuid id(const char* text) { return QUuid::fromString(QLatin1String(text)); }
+const ClassDescriptor* codeDescription() { return &ZEVCodeDescription::descriptor(); }
 } // namespace
 
 QUuid LibraryIdentity::LibraryId()
@@ -25,7 +27,7 @@ const std::vector<ClassIdentity>& LibraryIdentity::Classes()
         {QStringLiteral("ZEVCodeDescription"), id("{c42307a5-771a-49bd-8d52-c916663114e6}"),
          QStringLiteral("_ZEVCodeDescription"), id("{a62c6cdc-d47b-4999-a620-61bde295a4c0}"),
          QStringLiteral("__ZEVCodeDescription"), id("{383c9620-4904-494c-b9de-d98180c7173a}"), 30003,
-         StatusFlags, nullptr},
+         StatusFlags, codeDescription},
         {QStringLiteral("ZEVDescriptionOnly"), id("{aa2feda7-e18f-4b98-b81e-878ae93bdaa2}"),
          QStringLiteral("_ZEVDescriptionOnly"), id("{f5358faf-2ad3-4b33-9043-5513e01ad324}"),
          QStringLiteral("__ZEVDescriptionOnly"), id("{20e52dbc-236c-4c0f-af17-a0b2e3e16a68}"), 30002,
