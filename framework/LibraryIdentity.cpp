@@ -1,12 +1,16 @@
 #include "framework/LibraryIdentity.h"
 
+#include "codedescription/ZEVCodeDescription.h"
 #include "daterange/ZEVDateRange.h"
+#include "descriptiononly/ZEVDescriptionOnly.h"
 #include "framework/ClassDescriptor.h"
 
 namespace zev {
 
 namespace {
 QUuid id(const char* text) { return QUuid::fromString(QLatin1String(text)); }
+const ClassDescriptor* codeDescription() { return &ZEVCodeDescription::descriptor(); }
+const ClassDescriptor* descriptionOnly() { return &ZEVDescriptionOnly::descriptor(); }
 } // namespace
 
 QUuid LibraryIdentity::LibraryId()
@@ -26,11 +30,11 @@ const std::vector<ClassIdentity>& LibraryIdentity::Classes()
         {QStringLiteral("ZEVCodeDescription"), id("{c42307a5-771a-49bd-8d52-c916663114e6}"),
          QStringLiteral("_ZEVCodeDescription"), id("{a62c6cdc-d47b-4999-a620-61bde295a4c0}"),
          QStringLiteral("__ZEVCodeDescription"), id("{383c9620-4904-494c-b9de-d98180c7173a}"), 30003,
-         StatusFlags, nullptr},
+         StatusFlags, codeDescription},
         {QStringLiteral("ZEVDescriptionOnly"), id("{aa2feda7-e18f-4b98-b81e-878ae93bdaa2}"),
          QStringLiteral("_ZEVDescriptionOnly"), id("{f5358faf-2ad3-4b33-9043-5513e01ad324}"),
          QStringLiteral("__ZEVDescriptionOnly"), id("{20e52dbc-236c-4c0f-af17-a0b2e3e16a68}"), 30002,
-         StatusFlags, nullptr},
+         StatusFlags, descriptionOnly},
         {QStringLiteral("ZEVPersistCombo"), id("{29e01757-7d57-49e4-b474-d8c92c5ac8b9}"),
          QStringLiteral("_ZEVPersistCombo"), id("{ca5fb3c6-41be-44bb-acb7-844eeb2d5f84}"),
          QStringLiteral("__ZEVPersistCombo"), id("{10fe92e7-0560-4596-adb5-ca3765dda473}"), 30001,
