@@ -32,6 +32,7 @@ WidgetDesign cmdSearchDesign()
     d.width = 375;
     d.height = 255;
     d.caption = QStringLiteral("F3");
+    d.focusOnClick = false; // a click searches the text just typed
     FontDesc bold{QStringLiteral("Tahoma"), 8.25};
     bold.bold = true;
     bold.weight = 700;

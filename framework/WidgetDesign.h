@@ -24,6 +24,9 @@ struct WidgetDesign {
     std::optional<OleColor> foreColor;
     std::optional<OleColor> backColor;
     bool visible = true;
+    // False for a button that leaves the focus where it is when clicked (it is
+    // reached by Tab only), so that a code typed just before survives the click.
+    bool focusOnClick = true;
 };
 
 // A control's design: its surface and its widgets.

@@ -210,7 +210,9 @@ bool TestHost::pressKey(Widget& widget, qint16 keyCode, qint16 shift)
 bool TestHost::click(Widget& widget)
 {
     auto* button = dynamic_cast<TestPushButton*>(&widget);
-    if (!button || !focus(widget))
+    if (!button || !canFocus(widget))
+        return false;
+    if (button->focusOnClick() && !focus(widget))
         return false;
     button->raiseClick();
     return true;

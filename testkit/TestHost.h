@@ -111,6 +111,7 @@ public:
     void tab();
     bool type(Widget& edit, const QString& text);
     bool pressKey(Widget& widget, qint16 keyCode, qint16 shift = 0);
+    // A click moves the focus to the button unless its design says otherwise.
     bool click(Widget& button);
     bool select(Widget& combo, qint32 index);
     bool editDate(Widget& picker, const QDateTime& value);

@@ -8,7 +8,8 @@ namespace zev {
 class TestPushButton : public TestWidgetBase<PushButton> {
 public:
     TestPushButton(const WidgetDesign& design, const FontDesc& font, TestHost* host)
-        : TestWidgetBase<PushButton>(design, host), caption_(design.caption), font_(font)
+        : TestWidgetBase<PushButton>(design, host), caption_(design.caption), font_(font),
+          focusOnClick_(design.focusOnClick)
     {
     }
 
@@ -17,11 +18,13 @@ public:
     qint16 Appearance() const override { return appearance_; }
     void setAppearance(qint16 appearance) override { appearance_ = appearance; }
     Font& font() override { return font_; }
+    bool focusOnClick() const { return focusOnClick_; }
 
 private:
     QString caption_;
     qint16 appearance_ = 0;
     Font font_;
+    bool focusOnClick_;
 };
 
 } // namespace zev
