@@ -48,6 +48,8 @@ public:
     bool beyondDouble(int power) const;
 
 private:
+    void setInteger(unsigned long long integer, int lastPower);
+    bool roundExactly(double magnitude);
     void keep(long long digits, bool towardZero);
     void trim();
 

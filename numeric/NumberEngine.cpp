@@ -363,10 +363,13 @@ QString NumberEngine::fixed(double value, int places, bool currency) const
         out.put(affixes->prefix);
     else if (negative)
         out.put(locale_.minusSign());
+    int separator = locale_.firstSeparator(integerDigits);
     for (int p = integerDigits - 1; p >= 0; --p) {
         out.put(QChar(locale_.digitChar(r.digitAtPower(p))));
-        if (p > 0 && locale_.separatorAt(p, integerDigits))
+        if (p == separator && p > 0) {
             out.put(group);
+            separator = locale_.nextSeparator(separator);
+        }
     }
     if (places > 0) {
         out.put(decimal);

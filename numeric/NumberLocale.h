@@ -48,14 +48,17 @@ public:
 
     char16_t digitChar(int digit) const { return char16_t(zero_ + digit); }
 
-    // Whether a group separator stands after the digit that has `digitsRight`
-    // digits to its right, in an integer part of `integerDigits` digits.
-    bool separatorAt(int digitsRight, int integerDigits) const
+    // Where the leftmost group separator of an integer part of
+    // `integerDigits` digits stands, counted in digits to its right; 0 when
+    // the part gets none. The others follow at nextSeparator().
+    int firstSeparator(int integerDigits) const
     {
-        if (groupSize_ <= 0 || digitsRight < groupSize_ || integerDigits - digitsRight < minimumGroupingDigits_)
-            return false;
-        return digitsRight == groupSize_ || (digitsRight - groupSize_) % secondaryGroupSize_ == 0;
+        const int room = integerDigits - minimumGroupingDigits_;
+        if (groupSize_ <= 0 || room < groupSize_)
+            return 0;
+        return groupSize_ + (room - groupSize_) / secondaryGroupSize_ * secondaryGroupSize_;
     }
+    int nextSeparator(int place) const { return place > groupSize_ ? place - secondaryGroupSize_ : 0; }
 
 private:
     QString decimal_;
