@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace zev {
 
@@ -63,6 +64,35 @@ struct NumberPattern::Layout {
     bool hasNumber() const { return integerPlaceholders > 0 || point || exponent; }
 };
 
+// One step of a section's output.
+struct NumberPattern::Op {
+    enum Kind : unsigned char {
+        IntegerDigit, // index: the placeholder's place from the left
+        IntegerBlock, // all integer digits (a section without integer placeholders)
+        FractionDigit, // index: decimal place from the separator
+        Decimal,
+        Percent,
+        Exponent, // index: the letter; length: 1 when the exponent is always signed
+        Text, // index, length: a slice of Compiled::literals
+    };
+    Kind kind;
+    int index;
+    int length;
+};
+
+struct NumberPattern::Section {
+    bool present = false;
+    Layout layout;
+    std::vector<Op> ops;
+};
+
+struct NumberPattern::Compiled {
+    QString pattern;
+    int count = 0;
+    Section sections[3];
+    QString literals;
+};
+
 struct NumberPattern::Plan {
     DecimalDigits digits; // rounded, already scaled by % and ,
     int offset = 0; // power of ten of the mantissa (exponent form)
@@ -112,43 +142,48 @@ NumberPattern::Token NumberPattern::lex(QStringView s, qsizetype at)
     }
 }
 
-int NumberPattern::split(QStringView pattern, QStringView (&sections)[3])
+const NumberPattern::Compiled& NumberPattern::compiled(QStringView pattern)
 {
-    int count = 0;
+    thread_local Compiled cache;
+    thread_local bool valid = false;
+    if (valid && cache.pattern == pattern)
+        return cache;
+    valid = false;
+    cache = Compiled();
+    cache.pattern = pattern.toString();
+    const QStringView all = cache.pattern;
     qsizetype start = 0;
-    for (qsizetype i = 0; i < pattern.size();) {
-        const Token t = lex(pattern, i);
+    for (qsizetype i = 0; i < all.size() && cache.count < 2;) {
+        const Token t = lex(all, i);
         if (t.kind == Token::Separator) {
-            sections[count++] = pattern.sliced(start, i - start);
+            compile(all.sliced(start, i - start), cache.sections[cache.count++], cache.literals);
             start = i + 1;
-            if (count == 2)
-                break; // the zero section runs to the end; no fourth one
         }
         i += t.length;
     }
-    sections[count++] = pattern.sliced(start);
-    return count;
+    // The zero section runs to the end: a further ";" is text.
+    compile(all.sliced(start), cache.sections[cache.count++], cache.literals);
+    valid = true;
+    return cache;
 }
 
-void NumberPattern::walk(QStringView section, Layout& layout, const Plan* plan, const NumberEngine* engine, Utf16Writer* out)
+void NumberPattern::compile(QStringView section, Section& out, QString& literals)
 {
-    const NumberLocale* locale = engine ? &engine->locale() : nullptr;
-    auto digit = [&](int power) { out->put(QChar(locale->digitChar(plan->digits.digitAtPower(power + plan->offset)))); };
-    auto integerDigit = [&](int power) {
-        digit(power);
-        if (plan->grouped && power > 0 && locale->separatorAt(power, plan->integerDigits))
-            out->put(locale->groupSeparator());
-    };
-    auto allIntegerDigits = [&]() {
-        for (int p = plan->integerDigits - 1; p >= 0; --p)
-            integerDigit(p);
+    out.present = !section.isEmpty();
+    Layout& layout = out.layout;
+    auto text = [&](QStringView t) {
+        if (t.isEmpty())
+            return;
+        if (!out.ops.empty() && out.ops.back().kind == Op::Text
+            && out.ops.back().index + out.ops.back().length == literals.size())
+            out.ops.back().length += int(t.size());
+        else
+            out.ops.push_back({ Op::Text, int(literals.size()), int(t.size()) });
+        literals += t;
     };
 
     State state = State::Integer;
     int pendingCommas = 0;
-    int integerIndex = 0;
-    int fractionIndex = 0;
-    bool exponentDone = false;
     for (qsizetype i = 0; i < section.size();) {
         const Token t = lex(section, i);
         i += t.length;
@@ -156,113 +191,139 @@ void NumberPattern::walk(QStringView section, Layout& layout, const Plan* plan, 
         case Token::Zero:
         case Token::Hash:
             if (state == State::Integer) {
-                if (!plan) {
-                    layout.grouping = layout.grouping || pendingCommas > 0;
-                    if (t.kind == Token::Zero && layout.firstIntegerZero < 0)
-                        layout.firstIntegerZero = layout.integerPlaceholders;
-                    ++layout.integerPlaceholders;
-                } else {
-                    const int index = integerIndex++;
-                    const int power = plan->placeholders - 1 - index;
-                    if (index == 0) {
-                        for (int p = plan->integerDigits - 1; p > power; --p)
-                            integerDigit(p);
-                    }
-                    if (power < plan->integerDigits)
-                        integerDigit(power);
-                }
+                layout.grouping = layout.grouping || pendingCommas > 0;
+                if (t.kind == Token::Zero && layout.firstIntegerZero < 0)
+                    layout.firstIntegerZero = layout.integerPlaceholders;
+                out.ops.push_back({ Op::IntegerDigit, layout.integerPlaceholders++, 0 });
                 pendingCommas = 0;
             } else if (state == State::Fraction) {
-                if (!plan) {
-                    ++layout.fractionPlaceholders;
-                    if (t.kind == Token::Zero)
-                        layout.fractionZeros = layout.fractionPlaceholders;
-                } else if (fractionIndex < plan->fractionDigits) {
-                    digit(-++fractionIndex);
-                }
+                if (layout.fractionPlaceholders < kMaxPlaces)
+                    out.ops.push_back({ Op::FractionDigit, layout.fractionPlaceholders, 0 });
+                ++layout.fractionPlaceholders;
+                if (t.kind == Token::Zero)
+                    layout.fractionZeros = layout.fractionPlaceholders;
                 pendingCommas = 0; // commas inside the decimals mean nothing
             } else if (state == State::ExponentDigits) {
-                if (!plan && t.kind == Token::Zero)
+                if (t.kind == Token::Zero)
                     ++layout.exponentZeros;
-            } else if (plan) {
-                out->put(t.text);
+            } else {
+                text(t.text);
             }
             break;
         case Token::Comma:
-            if ((state == State::Integer && (plan ? integerIndex : layout.integerPlaceholders) > 0) || state == State::Fraction)
+            if ((state == State::Integer && layout.integerPlaceholders > 0) || state == State::Fraction)
                 ++pendingCommas;
             else if (state == State::ExponentDigits)
                 state = State::Tail;
             break;
         case Token::Point:
             if (state == State::Integer) {
-                if (!plan) {
-                    layout.scaleCommas += pendingCommas;
-                    layout.point = true;
-                } else {
-                    if (plan->placeholders == 0)
-                        allIntegerDigits();
-                    out->put(locale->decimalSeparator());
-                }
+                layout.scaleCommas += pendingCommas;
                 pendingCommas = 0;
+                layout.point = true;
+                if (layout.integerPlaceholders == 0)
+                    out.ops.push_back({ Op::IntegerBlock, 0, 0 });
+                out.ops.push_back({ Op::Decimal, 0, 0 });
                 state = State::Fraction;
             } else if (state == State::ExponentDigits) {
                 state = State::Tail;
             }
             break;
         case Token::Percent:
-            if (!plan)
-                ++layout.percents;
-            else
-                out->put(locale->percentSign());
+            ++layout.percents;
+            out.ops.push_back({ Op::Percent, 0, 0 });
             if (state == State::ExponentDigits)
                 state = State::Tail;
             break;
         case Token::Exponent:
-            if (!exponentDone && (state == State::Integer || state == State::Fraction)) {
-                exponentDone = true;
-                if (!plan) {
-                    layout.scaleCommas += pendingCommas;
-                    layout.exponent = true;
-                } else {
-                    if (plan->placeholders == 0 && state == State::Integer)
-                        allIntegerDigits();
-                    out->put(t.text[0]);
-                    const int exponent = plan->zero ? 0 : plan->offset;
-                    if (exponent < 0)
-                        out->put(QChar(u'-'));
-                    else if (t.text[1] == u'+')
-                        out->put(QChar(u'+'));
-                    char16_t buffer[16];
-                    int n = 0;
-                    for (unsigned magnitude = unsigned(exponent < 0 ? -exponent : exponent); magnitude > 0; magnitude /= 10)
-                        buffer[n++] = locale->digitChar(int(magnitude % 10));
-                    const int minDigits = std::clamp(layout.exponentZeros, 1, kMaxExponentDigits);
-                    for (int k = minDigits; k > n; --k)
-                        out->put(QChar(locale->digitChar(0)));
-                    while (n > 0)
-                        out->put(QChar(buffer[--n]));
-                }
+            if (!layout.exponent && (state == State::Integer || state == State::Fraction)) {
+                layout.scaleCommas += pendingCommas;
                 pendingCommas = 0;
+                layout.exponent = true;
+                if (layout.integerPlaceholders == 0 && state == State::Integer)
+                    out.ops.push_back({ Op::IntegerBlock, 0, 0 });
+                out.ops.push_back({ Op::Exponent, t.text[0].unicode(), t.text[1] == u'+' ? 1 : 0 });
                 state = State::ExponentDigits;
             } else {
-                if (plan)
-                    out->put(t.text);
+                text(t.text);
                 if (state == State::ExponentDigits)
                     state = State::Tail;
             }
             break;
         case Token::Separator:
         case Token::Text:
-            if (plan)
-                out->put(t.text);
+            text(t.text);
             if (state == State::ExponentDigits)
                 state = State::Tail;
             break;
         }
     }
-    if (!plan && (state == State::Integer || state == State::Fraction))
+    if (state == State::Integer || state == State::Fraction)
         layout.scaleCommas += pendingCommas;
+}
+
+void NumberPattern::emit(const Section& section, const QString& literals, const Plan& plan, const NumberLocale& locale, Utf16Writer& out)
+{
+    auto digit = [&](int power) { out.put(QChar(locale.digitChar(plan.digits.digitAtPower(power + plan.offset)))); };
+    // Integer digits come out from the highest power down, so the next
+    // separator's place only ever moves down.
+    int separator = plan.grouped ? locale.firstSeparator(plan.integerDigits) : 0;
+    auto integerDigit = [&](int power) {
+        digit(power);
+        if (power == separator && power > 0) {
+            out.put(locale.groupSeparator());
+            separator = locale.nextSeparator(separator);
+        }
+    };
+    for (const Op& op : section.ops) {
+        switch (op.kind) {
+        case Op::IntegerDigit: {
+            const int power = plan.placeholders - 1 - op.index;
+            if (op.index == 0) {
+                // Digits beyond the placeholders all go to the first one.
+                for (int p = plan.integerDigits - 1; p > power; --p)
+                    integerDigit(p);
+            }
+            if (power < plan.integerDigits)
+                integerDigit(power);
+            break;
+        }
+        case Op::IntegerBlock:
+            for (int p = plan.integerDigits - 1; p >= 0; --p)
+                integerDigit(p);
+            break;
+        case Op::FractionDigit:
+            if (op.index < plan.fractionDigits)
+                digit(-(op.index + 1));
+            break;
+        case Op::Decimal:
+            out.put(locale.decimalSeparator());
+            break;
+        case Op::Percent:
+            out.put(locale.percentSign());
+            break;
+        case Op::Exponent: {
+            out.put(QChar(char16_t(op.index)));
+            const int exponent = plan.zero ? 0 : plan.offset;
+            if (exponent < 0)
+                out.put(QChar(u'-'));
+            else if (op.length == 1)
+                out.put(QChar(u'+'));
+            char16_t buffer[16];
+            int n = 0;
+            for (unsigned magnitude = unsigned(exponent < 0 ? -exponent : exponent); magnitude > 0; magnitude /= 10)
+                buffer[n++] = locale.digitChar(int(magnitude % 10));
+            for (int k = std::clamp(section.layout.exponentZeros, 1, kMaxExponentDigits); k > n; --k)
+                out.put(QChar(locale.digitChar(0)));
+            while (n > 0)
+                out.put(QChar(buffer[--n]));
+            break;
+        }
+        case Op::Text:
+            out.put(QStringView(literals).sliced(op.index, op.length));
+            break;
+        }
+    }
 }
 
 NumberPattern::Plan NumberPattern::plan(const Layout& layout, double magnitude)
@@ -334,13 +395,12 @@ QString NumberPattern::format(const NumberEngine& engine, double value, QStringV
     if (pattern.isEmpty() || !std::isfinite(value))
         return engine.general(value);
 
-    QStringView sections[3];
-    const int count = split(pattern, sections);
-    const int zeroSection = count > 2 && !sections[2].isEmpty() ? 2 : 0;
+    const Compiled& c = compiled(pattern);
+    const int zeroSection = c.count > 2 && c.sections[2].present ? 2 : 0;
     int which = 0;
     bool sign = false;
     if (value < 0) {
-        if (count > 1 && !sections[1].isEmpty())
+        if (c.count > 1 && c.sections[1].present)
             which = 1;
         else
             sign = true;
@@ -349,15 +409,13 @@ QString NumberPattern::format(const NumberEngine& engine, double value, QStringV
     }
 
     double magnitude = std::fabs(value);
-    Layout layout;
     Plan chosen;
     for (;;) {
-        if (sections[which].isEmpty())
+        const Section& section = c.sections[which];
+        if (!section.present)
             return engine.general(magnitude == 0 ? 0.0 : value);
-        layout = Layout();
-        walk(sections[which], layout, nullptr, nullptr, nullptr);
-        chosen = plan(layout, magnitude);
-        const bool showsZero = layout.hasNumber() ? chosen.zero : magnitude == 0;
+        chosen = plan(section.layout, magnitude);
+        const bool showsZero = section.layout.hasNumber() ? chosen.zero : magnitude == 0;
         if (!showsZero || magnitude == 0)
             break;
         // Rounded to zero: shown as zero, by the zero section, unsigned.
@@ -367,11 +425,10 @@ QString NumberPattern::format(const NumberEngine& engine, double value, QStringV
     }
 
     const NumberLocale& locale = engine.locale();
-    Utf16Writer out(sections[which].size() + chosen.integerDigits * (1 + locale.groupSeparator().size())
-        + chosen.fractionDigits + 24);
+    Utf16Writer out(c.pattern.size() + chosen.integerDigits * (1 + locale.groupSeparator().size()) + chosen.fractionDigits + 24);
     if (sign)
         out.put(locale.minusSign());
-    walk(sections[which], layout, &chosen, &engine, &out);
+    emit(c.sections[which], c.literals, chosen, locale, out);
     return out.take();
 }
 

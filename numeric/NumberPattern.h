@@ -6,6 +6,7 @@
 namespace zev {
 
 class NumberEngine;
+class NumberLocale;
 class Utf16Writer;
 
 // The format pattern language.
@@ -44,14 +45,18 @@ public:
 private:
     struct Token;
     struct Layout;
+    struct Op;
+    struct Section;
+    struct Compiled;
     struct Plan;
 
-    static Token lex(QStringView section, qsizetype at);
-    static int split(QStringView pattern, QStringView (&sections)[3]);
+    static Token lex(QStringView pattern, qsizetype at);
+    // The pattern as a list of output steps per section. The last pattern
+    // used is kept per thread: a field formats with the same one all along.
+    static const Compiled& compiled(QStringView pattern);
+    static void compile(QStringView section, Section& out, QString& literals);
     static Plan plan(const Layout& layout, double magnitude);
-    // One walk over a section: without `plan` it fills `layout`; with it,
-    // it writes the section's text.
-    static void walk(QStringView section, Layout& layout, const Plan* plan, const NumberEngine* engine, Utf16Writer* out);
+    static void emit(const Section& section, const QString& literals, const Plan& plan, const NumberLocale& locale, Utf16Writer& out);
 };
 
 } // namespace zev
