@@ -1,4 +1,5 @@
 #include "framework/ControlError.h"
+#include "numeric/DecimalDigits.h"
 #include "numeric/NumberEngine.h"
 
 #include <QLocale>
@@ -8,6 +9,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
@@ -47,7 +49,7 @@ double oracle(const NumberEngine& engine, const QString& text)
     while (first < text.size() && !isDigit(first))
         ++first;
     const qsizetype point = first - l.decimalSeparator().size();
-    if (point >= 0 && QStringView(text).sliced(point).startsWith(l.decimalSeparator()) && (point == 0 || QStringLiteral("-+( ").contains(text[point - 1])))
+    if (point >= 0 && QStringView(text).sliced(point).startsWith(l.decimalSeparator()) && (point == 0 || QStringView(u"-+( \u00A0\u202F\u2212\u200E\u200F\u061C").contains(text[point - 1])))
         first = point; // ",5", not the "." that ends a symbol such as "Nu."
     qsizetype last = text.size() - 1;
     while (last > first && !isDigit(last))
@@ -72,6 +74,38 @@ double oracle(const NumberEngine& engine, const QString& text)
         ascii += "e-2"; // no pattern here mixes % with an exponent
     const double v = std::strtod(ascii.c_str(), nullptr);
     return negative ? -v : v;
+}
+
+// ---- Digits as shown -----------------------------------------------------
+
+// The quick path for short amounts must agree with a correctly rounded
+// 15-digit conversion.
+TEST(DecimalDigits, FifteenDigitsAsPrintf)
+{
+    // Exact ties at the 16th digit go to even, as in every correct conversion.
+    std::vector<double> values = { 2.145, 1.005, 0.1 + 0.2, 999999999999.995, 99999999999999.99, 1e-7, 123456.789012,
+        123456789012345.5, 123456789012344.5, 999999999999999.5, 9.999999999999999e-6, 1.5e-8, 1.4e-8 };
+    std::uint64_t seed = 99;
+    for (int i = 0; i < 20000; ++i) {
+        seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+        const double scale[] = { 1, 10, 100, 1000, 1e6, 1e9 };
+        values.push_back(double(std::int64_t(seed >> 14) >> (seed % 40)) / scale[(seed >> 8) % 6]);
+        values.push_back(std::ldexp(double(seed >> 11), int(seed % 110) - 130));
+    }
+    for (double v : values) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.14e", v);
+        const zev::DecimalDigits d = zev::DecimalDigits::fromDouble(v);
+        std::string digits;
+        for (int p = d.exponent(); p > d.exponent() - 15; --p)
+            digits += char('0' + d.digitAtPower(p));
+        std::string expected(text, text + 1);
+        expected += std::string(text + 2, text + 16);
+        if (v == 0)
+            continue;
+        ASSERT_EQ(digits, expected) << text;
+        ASSERT_EQ(d.exponent(), std::atoi(std::strchr(text, 'e') + 1)) << text;
+    }
 }
 
 // ---- Locale data ---------------------------------------------------------
@@ -212,6 +246,22 @@ TEST(NumberEngine, Reading)
             EXPECT_EQ(error.Number(), int(r.expect));
         }
     }
+}
+
+// Digits far beyond what is kept still decide the rounding.
+TEST(NumberEngine, ReadingLongTexts)
+{
+    const NumberEngine& e = engineFor("en_US");
+    const QString half = u("1.00000000000000011102230246251565404236316680908203125"); // 1 + 2^-53
+    EXPECT_EQ(e.read(half), 1.0); // a tie goes to even
+    EXPECT_EQ(e.read(half + QString(900, u'0') + u("1")), std::nextafter(1.0, 2.0));
+    EXPECT_EQ(e.read(u("1") + QString(308, u'0')), 1e308);
+    EXPECT_EQ(e.read(u("0.") + QString(330, u'0') + u("5")), 0.0);
+    EXPECT_EQ(e.read(u("0.") + QString(320, u'0') + u("5")), 5e-321);
+    double value = 0;
+    EXPECT_EQ(e.parse(u("1") + QString(309, u'0'), value), NumberEngine::ReadResult::Overflow);
+    EXPECT_EQ(e.parse(QString(200000, u'7'), value), NumberEngine::ReadResult::Overflow);
+    EXPECT_EQ(e.parse(QString(200000, u'7') + u("x"), value), NumberEngine::ReadResult::NotANumber);
 }
 
 // ---- Formatting ----------------------------------------------------------
