@@ -43,7 +43,8 @@ public:
 
     // The engine of the default QLocale(), rebuilt only when that changes,
     // so it is cheap to call on every keystroke. One cache per thread; the
-    // reference stays valid for the thread's life.
+    // reference stays valid for the thread's life (the engine behind it is
+    // replaced when the default locale changes).
     static const NumberEngine& current();
 
     const NumberLocale& locale() const { return locale_; }
@@ -51,17 +52,18 @@ public:
     // Number reading. Blanks around the text (space, tab, no-break spaces,
     // direction marks) are ignored. Accepted: an optional sign, currency
     // symbol, percent sign or opening parenthesis before the number, in any
-    // order; digits with group separators between digits of the integer
-    // part; a decimal separator with digits after it (either side may be
-    // empty, so "5," and ",5" read, "," does not); an exponent "E+20",
-    // "e-5", "E5"; then an optional sign, currency symbol, percent sign or
-    // closing parenthesis. At most one of each; parentheses mean negative
-    // and exclude a sign; the percent sign divides by 100; a currency symbol
-    // and a percent sign exclude each other. A space, no-break space or
-    // narrow no-break space are all taken as the group separator when the
-    // locale's separator is one of them. ASCII digits always read, and so do
-    // the locale's own digits. A number below the smallest double reads as 0;
-    // negative zero reads as 0.
+    // order; digits, with single group separators between any two digits of
+    // the integer part (the group size is not checked: "1.2.3" is 123 in
+    // pt_BR); a decimal separator with digits on either side or both ("5,"
+    // and ",5" read, "," does not); an exponent "E+20", "e-5", "E5"; then an
+    // optional sign, currency symbol, percent sign or closing parenthesis.
+    // At most one of each; parentheses mean negative and exclude a sign; the
+    // percent sign divides by 100; a currency symbol and a percent sign
+    // exclude each other. Signs: the locale's, "-", U+2212 and "+". A space,
+    // no-break space or narrow no-break space are all taken as the group
+    // separator when the locale's separator is one of them. ASCII digits
+    // always read, and so do the locale's own digits. A number below the
+    // smallest double reads as 0; negative zero reads as 0.
     ReadResult parse(QStringView text, double& value) const noexcept;
     bool tryRead(QStringView text, double& value) const noexcept;
     // Throws ControlError 13 (type mismatch) or 6 (overflow).

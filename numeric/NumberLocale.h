@@ -44,6 +44,7 @@ public:
     int currencyDecimals() const { return currencyDecimals_; }
     const Affixes& currencyPattern(bool negative) const { return negative ? negativeCurrency_ : positiveCurrency_; }
     // The locale's digit zero; the other digits follow it (U+0660 in ar_EG).
+    // Locales whose digits lie outside the BMP (Chakma) get ASCII digits.
     char16_t zeroDigit() const { return zero_; }
 
     char16_t digitChar(int digit) const { return char16_t(zero_ + digit); }
