@@ -108,6 +108,17 @@ ZEVNumeric::ZEVNumeric(ControlHost& host)
     };
 }
 
+ZEVNumeric::~ZEVNumeric()
+{
+    // The host owns the edit box and may outlive this control.
+    txtValue_.onChange = nullptr;
+    txtValue_.onGotFocus = nullptr;
+    txtValue_.onLostFocus = nullptr;
+    txtValue_.onKeyDown = nullptr;
+    txtValue_.onKeyPress = nullptr;
+    txtValue_.onKeyUp = nullptr;
+}
+
 const NumberEngine& ZEVNumeric::engine() { return NumberEngine::current(); }
 
 void ZEVNumeric::raiseKeyEvent(int event, qint16& keyCode, qint16& shift)

@@ -16,6 +16,7 @@ public:
     enum Event { Change = 1, KeyDown = 2, KeyPress = 3, KeyUp = 4 };
 
     explicit ZEVNumeric(ControlHost& host);
+    ~ZEVNumeric() override;
 
     static const ClassDescriptor& descriptor();
     const ClassDescriptor& Descriptor() const override { return descriptor(); }
