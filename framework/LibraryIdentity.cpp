@@ -4,6 +4,7 @@
 #include "daterange/ZEVDateRange.h"
 #include "descriptiononly/ZEVDescriptionOnly.h"
 #include "framework/ClassDescriptor.h"
+#include "numeric/ZEVNumeric.h"
 
 namespace zev {
 
@@ -26,7 +27,7 @@ const std::vector<ClassIdentity>& LibraryIdentity::Classes()
         {QStringLiteral("ZEVNumeric"), id("{966533d5-8cd5-4d45-a0ed-4f8a91e8418d}"),
          QStringLiteral("_ZEVNumeric"), id("{61cf5248-df52-42ba-8eab-29b7a60e09e9}"),
          QStringLiteral("__ZEVNumeric"), id("{89d41a0d-65d4-4a43-b49e-6473a22fc679}"), 30004, StatusFlags,
-         nullptr},
+         [] { return &ZEVNumeric::descriptor(); }},
         {QStringLiteral("ZEVCodeDescription"), id("{c42307a5-771a-49bd-8d52-c916663114e6}"),
          QStringLiteral("_ZEVCodeDescription"), id("{a62c6cdc-d47b-4999-a620-61bde295a4c0}"),
          QStringLiteral("__ZEVCodeDescription"), id("{383c9620-4904-494c-b9de-d98180c7173a}"), 30003,

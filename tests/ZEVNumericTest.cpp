@@ -1,0 +1,336 @@
+#include "framework/ComRuntime.h"
+#include "framework/KeyCodes.h"
+#include "framework/MemoryPropertyBag.h"
+#include "numeric/ZEVNumeric.h"
+#include "testkit/TestHost.h"
+#include "Printers.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+using namespace zev;
+
+namespace {
+
+// A numeric field on a test form, newly placed (InitProperties), in pt-BR.
+class NumericTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        host.setScaleSize(1140, 525);
+        field.Initialize();
+        field.InitProperties();
+        host.clearLog();
+    }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+
+    TestFlatEdit& txt() { return host.edit("txtValue"); }
+    int changes() const { return int(host.eventNames().count("Change")); }
+
+    TestHost host;
+    ZEVNumeric field{host};
+};
+
+} // namespace
+
+TEST_F(NumericTest, NewFieldShowsARightAlignedFormattedZero)
+{
+    EXPECT_EQ(txt().Text(), "0,00");
+    EXPECT_EQ(txt().Alignment(), 1);
+    EXPECT_EQ(txt().ForeColor(), Colors::Black);
+    EXPECT_EQ(field.Text(), "0");
+    EXPECT_TRUE(field.AllowNegative());
+    EXPECT_TRUE(field.StartZero());
+    EXPECT_EQ(field.ControlText(), &txt());
+}
+
+TEST_F(NumericTest, AssignedTextsAreValidatedColouredAndFormatted)
+{
+    struct Case {
+        const char* before; // assigned first (null: none)
+        bool allowNegative;
+        bool startZero;
+        const char* assigned;
+        const char* shown;
+        const char* text; // what Text reads back
+        OleColor colour;
+    };
+    const Case cases[] = {
+        {nullptr, true, true, "1234,5", "1.234,50", "1234,5", Colors::Blue},
+        {nullptr, true, true, "-7", "-7,00", "-7", Colors::Red},
+        {nullptr, true, true, " 12 ", "12,00", "12", Colors::Blue},
+        {"1234,5", true, true, "abc", "1234,5", "1234,5", Colors::Blue}, // last readable value, unformatted
+        {"1234,5", true, true, "-", "-", "0", Colors::Blue},
+        {"5", true, true, "+", "+", "0", Colors::Blue},
+        {nullptr, false, true, "-5", "5", "5", Colors::Black},            // made positive, left uncoloured
+        {"1234,5", true, true, "", "0,00", "0", Colors::Blue},             // StartZero brings the zero back
+        {"1234,5", true, false, "", "", "", Colors::Blue},
+        {"8", true, true, "1E400", "0", "0", Colors::Blue},                 // overflow shows 0
+        {"8", true, true, "1.234.567,891", "1.234.567,89", "1234567,89", Colors::Blue}, // Text reads the display
+        {nullptr, true, true, "0,004", "0,00", "0", Colors::Blue},     // coloured by the value, not the display
+        {nullptr, true, true, "2,145", "2,15", "2,15", Colors::Blue},
+    };
+    for (const auto& c : cases) {
+        TestHost h;
+        ZEVNumeric f(h);
+        f.Initialize();
+        f.InitProperties();
+        f.setAllowNegative(c.allowNegative);
+        f.setStartZero(c.startZero);
+        if (c.before)
+            f.setText(QString::fromUtf8(c.before));
+        f.setText(QString::fromUtf8(c.assigned));
+        const auto& e = h.edit("txtValue");
+        EXPECT_EQ(e.Text(), QString::fromUtf8(c.shown)) << c.assigned;
+        EXPECT_EQ(f.Text(), QString::fromUtf8(c.text)) << c.assigned;
+        EXPECT_EQ(e.ForeColor(), c.colour) << c.assigned;
+    }
+}
+
+TEST_F(NumericTest, NegativeRefusalLeavesTheCaretAtTheEnd)
+{
+    field.setAllowNegative(false);
+    field.setText("-123");
+    EXPECT_EQ(txt().Text(), "123");
+    EXPECT_EQ(txt().SelStart(), 3);
+    host.focus(txt());
+    host.focusElsewhere();
+    EXPECT_EQ(txt().Text(), "123,00");
+}
+
+TEST_F(NumericTest, TypingAnUnreadableCharacterIsUndoneWithNestedChanges)
+{
+    field.setText("1234,5");
+    host.focus(txt());
+    EXPECT_EQ(txt().Text(), "1234,5"); // editing face: bare number, selected, left-aligned
+    EXPECT_EQ(txt().SelLength(), 6);
+    EXPECT_EQ(txt().Alignment(), 0);
+    host.clearLog();
+
+    host.type(txt(), "7");
+    EXPECT_EQ(txt().Text(), "7");
+    EXPECT_EQ(changes(), 1);
+    host.clearLog();
+
+    host.type(txt(), "x");
+    // The undo assigns 7 (Change), formats it to 7,00 (Change), then the outer run (Change).
+    EXPECT_EQ(host.eventNames(), (QStringList{"KeyDown", "KeyPress", "Change", "Change", "Change", "KeyUp"}));
+    EXPECT_EQ(txt().Text(), "7,00");
+    EXPECT_EQ(txt().SelStart(), 1);
+    EXPECT_EQ(field.LastNumericValue(), 7);
+
+    host.focusElsewhere();
+    EXPECT_EQ(txt().Text(), "7,00");
+    EXPECT_EQ(txt().Alignment(), 1);
+    EXPECT_EQ(field.Text(), "7");
+}
+
+TEST_F(NumericTest, RejectedKeystrokeAtTheFirstPositionPutsTheCaretAtZero)
+{
+    host.focus(txt());
+    host.type(txt(), "x"); // replaces the selected 0: caret 1 after the key
+    EXPECT_EQ(txt().SelStart(), 0);
+    EXPECT_EQ(field.LastNumericValue(), 0);
+}
+
+TEST_F(NumericTest, SignsAndSeparatorsMayStartANumber)
+{
+    host.focus(txt());
+    host.type(txt(), "-");
+    EXPECT_EQ(txt().Text(), "-");
+    host.type(txt(), "3,5");
+    EXPECT_EQ(txt().Text(), "-3,5");
+    host.focusElsewhere();
+    EXPECT_EQ(txt().Text(), "-3,50");
+    EXPECT_EQ(txt().ForeColor(), Colors::Red);
+}
+
+TEST_F(NumericTest, EmptyingTheFieldByTyping)
+{
+    for (bool startZero : {true, false}) {
+        TestHost h;
+        ZEVNumeric f(h);
+        f.Initialize();
+        f.InitProperties();
+        f.setStartZero(startZero);
+        f.setText("42");
+        auto& e = h.edit("txtValue");
+        h.focus(e);
+        h.pressKey(e, KeyCodes::Back); // the whole text is selected
+        if (startZero) {
+            EXPECT_EQ(e.Text(), "0");
+            EXPECT_EQ(e.SelLength(), 1);
+        } else {
+            EXPECT_EQ(e.Text(), "");
+        }
+        h.focusElsewhere();
+        EXPECT_EQ(e.Text(), "0,00") << startZero; // leaving always shows a formatted zero
+    }
+}
+
+TEST_F(NumericTest, KeyArgumentsChangedByTheHostReachTheField)
+{
+    host.on("KeyPress", [](QVariantList& a) {
+        if (a[0].toInt() == '.')
+            a[0] = qint16(',');
+        else if (a[0].toInt() == 'a')
+            a[0] = qint16(0);
+    });
+    host.focus(txt());
+    host.type(txt(), "1.5a");
+    EXPECT_EQ(txt().Text(), "1,5");
+}
+
+TEST_F(NumericTest, CustomFormatIsAcceptedOnlyWhileItShowsAReadableValue)
+{
+    // Empty field: refused, nothing notified.
+    field.setStartZero(false);
+    host.clearLog();
+    field.setCustomFormat("#,##0.000");
+    EXPECT_EQ(field.CustomFormat(), "");
+    EXPECT_TRUE(host.propertyChanges.isEmpty());
+
+    field.setText("1234,5");
+    field.setCustomFormat(QStringLiteral("0\" kg\"")); // literal text: unreadable output
+    EXPECT_EQ(field.CustomFormat(), "");
+    field.setCustomFormat("   ");
+    EXPECT_EQ(field.CustomFormat(), "");
+
+    host.clearLog();
+    field.setCustomFormat("#,##0.000");
+    EXPECT_EQ(field.CustomFormat(), "#,##0.000");
+    EXPECT_EQ(field.Format(), CustomFormatation);
+    EXPECT_EQ(txt().Text(), "1.234,500");
+    EXPECT_EQ(host.propertyChanges, (QStringList{"Format", "CustomFormat"}));
+
+    field.setFormat(StandardFormatation); // clears the pattern
+    EXPECT_EQ(field.CustomFormat(), "");
+    field.setFormat(CustomFormatation); // empty pattern: general text form
+    EXPECT_EQ(txt().Text(), "1234,5");
+}
+
+TEST_F(NumericTest, AZeroSectionOfLiteralTextIsShownWithoutEndlessUndo)
+{
+    field.setText("5");
+    field.setCustomFormat(QStringLiteral("0.00;-0.00;\"zero\""));
+    ASSERT_EQ(field.Format(), CustomFormatation);
+    field.setText("0");
+    EXPECT_EQ(txt().Text(), "zero");
+    EXPECT_EQ(field.Text(), "0");
+    host.focus(txt());
+    EXPECT_EQ(txt().Text(), "0");
+}
+
+TEST_F(NumericTest, SignColoursApplyToTheShownValueOnlyWhenItsSignMatches)
+{
+    field.setText("-3");
+    field.setForeColorPositive(0x00FF00);
+    EXPECT_EQ(txt().ForeColor(), Colors::Red);
+    field.setForeColorNegative(0x123456);
+    EXPECT_EQ(txt().ForeColor(), 0x123456u);
+    field.setText("3");
+    EXPECT_EQ(txt().ForeColor(), 0x00FF00u);
+
+    field.setText("-"); // a lone sign does not read: the colour is stored, the error reported
+    try {
+        field.setForeColorZero(0x0000AA);
+        ADD_FAILURE() << "no error";
+    } catch (const ControlError& e) {
+        EXPECT_EQ(e.Number(), ErrTypeMismatch);
+    }
+    EXPECT_EQ(field.ForeColorZero(), 0x0000AAu);
+    EXPECT_THROW(field.setAppearance(40000), ControlError);
+}
+
+TEST_F(NumericTest, SaveAndReload)
+{
+    MemoryPropertyBag fresh;
+    field.WriteProperties(fresh);
+    EXPECT_EQ(fresh.size(), 0) << fresh.keys().join(",").toStdString();
+
+    {
+        TestHost h;
+        ZEVNumeric f(h);
+        f.Initialize();
+        f.ReadProperties(fresh);
+        EXPECT_EQ(h.edit("txtValue").Text(), "0,00");
+        EXPECT_EQ(h.edit("txtValue").Alignment(), 1);
+        EXPECT_EQ(h.edit("txtValue").ForeColor(), Colors::Black);
+    }
+
+    field.setText("1234,5");
+    field.setCustomFormat("#,##0.0");
+    field.setAllowNegative(false);
+    MemoryPropertyBag bag;
+    field.WriteProperties(bag);
+    EXPECT_EQ(bag.ReadProperty("Text").toString(), "1234,5"); // the plain number, never the display
+    EXPECT_EQ(bag.keys(), (QStringList{"AllowNegative", "CustomFormat", "Format", "Text"}));
+
+    TestHost h;
+    ZEVNumeric f(h);
+    f.Initialize();
+    f.ReadProperties(bag);
+    EXPECT_EQ(h.edit("txtValue").Text(), "1.234,5");
+    EXPECT_EQ(f.CustomFormat(), "#,##0.0");
+    EXPECT_FALSE(f.AllowNegative());
+
+    // Saved empty with StartZero off: the stored pattern is refused on loading.
+    MemoryPropertyBag empty;
+    empty.insert("StartZero", false);
+    empty.insert("Text", QString());
+    empty.insert("Format", qint32(2));
+    empty.insert("CustomFormat", QString("0.0"));
+    TestHost h2;
+    ZEVNumeric g(h2);
+    g.Initialize();
+    g.ReadProperties(empty);
+    EXPECT_EQ(g.CustomFormat(), "");
+    EXPECT_EQ(g.Format(), CustomFormatation);
+    g.setText("2,25");
+    EXPECT_EQ(h2.edit("txtValue").Text(), "2,25");
+}
+
+TEST_F(NumericTest, AStoredTextIsReadInTheLocaleOfTheLoadingMachine)
+{
+    MemoryPropertyBag bag;
+    bag.insert("Text", QString("1234,5"));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    TestHost h;
+    ZEVNumeric f(h);
+    f.Initialize();
+    f.ReadProperties(bag);
+    EXPECT_NE(f.Text(), "1234.5"); // "," is a group separator here
+    f.setText("1234.5");
+    EXPECT_EQ(h.edit("txtValue").Text(), "1,234.50");
+    EXPECT_EQ(f.Text(), "1234.5");
+}
+
+TEST_F(NumericTest, AboutBoxResizeAndClassFactory)
+{
+    field.AboutBox();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_TRUE(host.messages[0].prompt.startsWith("ZEV Suite Controls v1.0.21\r\n"));
+    EXPECT_EQ(host.messages[0].prompt.count("\r\n"), 1);
+    EXPECT_EQ(host.messages[0].buttons, 64);
+    EXPECT_EQ(host.messages[0].title, "ZEV Suite Controls");
+
+    host.resize(2000, 300);
+    EXPECT_EQ(txt().Width(), 2000);
+    EXPECT_EQ(txt().Height(), 300);
+    EXPECT_EQ(txt().Left(), 0);
+
+    const auto* info = ZEVNumeric::descriptor().member("Appearance");
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(quint32(info->dispId), 0x6803000Cu);
+    EXPECT_EQ(quint32(ZEVNumeric::descriptor().member("Text")->dispId), 0x68030000u);
+    EXPECT_EQ(ZEVNumeric::descriptor().member("AboutBox")->dispId, -552);
+
+    TestHost byName, byId;
+    auto a = ComRuntime::instance().CreateControl("ZEVNumeric", byName);
+    auto b = ComRuntime::instance().CreateControl(
+        LibraryIdentity::FindClass(QStringLiteral("ZEVNumeric"))->clsid.toString(), byId);
+    EXPECT_EQ(a->ClassName(), "ZEVNumeric");
+    EXPECT_EQ(b->ClassName(), "ZEVNumeric");
+    EXPECT_NE(byId.widget("txtValue"), nullptr);
+}
