@@ -46,6 +46,13 @@ QString TestComboBox::List(qint32 index) const
     return index >= 0 && index < ListCount() ? items_.at(index) : QString();
 }
 
+void TestComboBox::forEachItem(const std::function<bool(QStringView item)>& visit) const
+{
+    for (const QString& item : items_)
+        if (!visit(item))
+            return;
+}
+
 void TestComboBox::setListIndex(qint32 index)
 {
     if (index < -1 || index >= ListCount())
