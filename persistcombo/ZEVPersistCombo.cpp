@@ -43,8 +43,10 @@ bool tailEqualsKey(QStringView text, qsizetype cut, QStringView key)
     if (end - start < keyLength)
         return false;
     const qsizetype keyStart = end - keyLength;
-    if (text.mid(keyStart, keyLength) != key)
-        return false;
+    // From the last character back: distinct keys mostly differ there.
+    for (qsizetype i = keyLength; i > 0; --i)
+        if (text[keyStart + i - 1] != key[i - 1])
+            return false;
     // The trimmed key starts with a non-blank, so all before it must be blank.
     for (qsizetype i = keyStart; i > start; --i)
         if (text[i - 1] != Space)
@@ -615,11 +617,12 @@ bool ZEVPersistCombo::CanAddItem(const QString& sDescription, const QString& sCo
     // Every entry is cut at the length of the new entry's display part, not its own.
     const qsizetype displayLength = ShowCodeInCombo_ ? sCode.size() + 3 + sDescription.size() : sDescription.size();
     const QStringView key = trimSpaces(sPrimaryKey);
-    const qint32 count = cboListing.ListCount();
-    for (qint32 i = 0; i < count; ++i)
-        if (tailEqualsKey(cboListing.List(i), displayLength, key))
-            return false;
-    return true;
+    bool unique = true;
+    cboListing.forEachItem([&](QStringView entry) {
+        unique = !tailEqualsKey(entry, displayLength, key);
+        return unique;
+    });
+    return unique;
 }
 
 void ZEVPersistCombo::AddItem(const QString& sDescription, const QString& sPrimaryKey, const QString& sCode,
