@@ -182,7 +182,7 @@ ZEVPersistCombo::ZEVPersistCombo(ControlHost& host)
 {
     txtCode.onChange = [this] { txtCode_Change(); };
     txtCode.onGotFocus = [this] { txtCode_GotFocus(); };
-    txtCode.onKeyDown = [this](qint16& KeyCode, qint16& Shift) { Search(KeyCode, Shift); };
+    txtCode.onKeyDown = [this](qint16& KeyCode, qint16& Shift) { txtCode_KeyDown(KeyCode, Shift); };
     txtDescription.onKeyDown = [this](qint16& KeyCode, qint16& Shift) { txtDescription_KeyDown(KeyCode, Shift); };
     cmdSearch.onClick = [this] { cmdSearch_Click(); };
     cmdRemoveItem.onClick = [this] { cmdRemoveItem_Click(); };
@@ -701,7 +701,7 @@ QString ZEVPersistCombo::GetDescription(const qint16& Index) const
 
 // ---- Search flow ----------------------------------------------------------
 
-void ZEVPersistCombo::Search(qint16& KeyCode, qint16& Shift)
+void ZEVPersistCombo::txtCode_KeyDown(qint16& KeyCode, qint16& Shift)
 {
     Q_UNUSED(Shift); // Shift, Ctrl or Alt held with the key still counts
     // Any key in the code box forgets the key of the last search.
@@ -754,7 +754,7 @@ void ZEVPersistCombo::ForceSearch(const eSource& Source)
     else
         return;
     qint16 shift = 0;
-    Search(keyCode, shift);
+    txtCode_KeyDown(keyCode, shift);
 }
 
 void ZEVPersistCombo::txtCode_Change()
@@ -778,7 +778,7 @@ void ZEVPersistCombo::cmdSearch_Click()
 {
     qint16 keyCode = KeyCodes::F3;
     qint16 shift = 0;
-    Search(keyCode, shift);
+    txtCode_KeyDown(keyCode, shift);
 }
 
 void ZEVPersistCombo::cmdRemoveItem_Click()

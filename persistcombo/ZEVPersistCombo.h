@@ -123,20 +123,12 @@ public:
     QString GetDescription(const qint16& Index) const;
     QString GetPkey(const qint16& Index) const;
 
-    // The colours last given to CodeBackColor and DescriptionBackColor.
-    OleColor CodeBackColorSetting() const { return CodeBackColorSetting_; }
-    OleColor DescriptionBackColorSetting() const { return DescriptionBackColorSetting_; }
-    // The key the host handed back in the last Search: what Enter in the description box adds.
-    const QString& PendingPrimaryKey() const { return PendingPrimaryKey_; }
-
+private:
     // An entry's text: display part, the gap of spaces, the primary key.
     static QString ComposeEntry(bool showCode, const QString& sCode, const QString& sDescription,
                                 const QString& sPrimaryKey);
-
-private:
     bool CanAddItem(const QString& sDescription, const QString& sCode, const QString& sPrimaryKey) const;
     void ArrangeSearchButton(bool show);
-    void Search(qint16& KeyCode, qint16& Shift);
     void SelectAll(FlatEdit& edit);
     template <typename Source>
     static void copyCodeFont(Font& target, const Source& source);
@@ -144,6 +136,7 @@ private:
     static void copyDescriptionFont(Font& target, const Source& source);
 
     // Widget event handlers.
+    void txtCode_KeyDown(qint16& KeyCode, qint16& Shift); // the search
     void txtCode_Change();
     void txtCode_GotFocus();
     void txtDescription_KeyDown(qint16& KeyCode, qint16& Shift);
@@ -163,6 +156,7 @@ private:
     PushButton* ControlRemoveItem_ = nullptr;
 
     bool AllowItemDuplication_ = false;
+    // The colours last given to CodeBackColor and DescriptionBackColor.
     OleColor CodeBackColorSetting_ = 0;
     OleColor DescriptionBackColorSetting_ = 0;
     QString FieldPkey_;
@@ -170,6 +164,7 @@ private:
     bool Loaded_ = false;
     bool ShowF3_ = false;
     bool ShowCodeInCombo_ = false;
+    // The key the host handed back in the last Search: what Enter in the description box adds.
     QString PendingPrimaryKey_;
 };
 
