@@ -46,11 +46,9 @@ QString TestComboBox::List(qint32 index) const
     return index >= 0 && index < ListCount() ? items_.at(index) : QString();
 }
 
-void TestComboBox::forEachItem(const std::function<bool(QStringView item)>& visit) const
+void TestComboBox::forEachItem(const std::function<bool(const QString* items, qint32 count)>& visit) const
 {
-    for (const QString& item : items_)
-        if (!visit(item))
-            return;
+    visit(items_.constData(), qint32(items_.size()));
 }
 
 void TestComboBox::setListIndex(qint32 index)
