@@ -6,6 +6,7 @@
 #include "framework/frmAbout.h"
 #include "framework/modFunctions.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace zev {
@@ -32,26 +33,24 @@ QString trimmed(QStringView s) { return trimSpaces(s).toString(); }
 // Whether text, with its first `cut` characters cut off and the rest trimmed,
 // equals key (already trimmed). Works from the end of the text so that the gap
 // of spaces before a key is read only when the key itself matches; an entry
-// shorter than `cut` leaves nothing to compare, as an empty tail.
+// shorter than `cut` leaves nothing to compare, as an empty tail. The cheap,
+// predictable tests come first: the duplicate test runs this on every entry.
 bool tailEqualsKey(QStringView text, qsizetype cut, QStringView key)
 {
-    const qsizetype start = qMin(cut, text.size());
-    qsizetype end = text.size();
-    while (end > start && text[end - 1] == Space)
+    const QChar* const start = text.data() + qMin(cut, text.size());
+    const QChar* end = text.data() + text.size();
+    while (end > start && *(end - 1) == Space)
         --end;
     const qsizetype keyLength = key.size();
     if (end - start < keyLength)
         return false;
-    const qsizetype keyStart = end - keyLength;
-    // From the last character back: distinct keys mostly differ there.
-    for (qsizetype i = keyLength; i > 0; --i)
-        if (text[keyStart + i - 1] != key[i - 1])
-            return false;
-    // The trimmed key starts with a non-blank, so all before it must be blank.
-    for (qsizetype i = keyStart; i > start; --i)
-        if (text[i - 1] != Space)
-            return false;
-    return true;
+    const QChar* const keyStart = end - keyLength;
+    // A trimmed key starts with a non-blank, so whatever stands before it must be blank.
+    if (keyStart > start && *(keyStart - 1) != Space)
+        return false;
+    if (!std::equal(keyStart, end, key.data()))
+        return false;
+    return std::all_of(start, keyStart, [](QChar c) { return c == Space; });
 }
 
 qint16 toInteger16(double value)
@@ -618,9 +617,13 @@ bool ZEVPersistCombo::CanAddItem(const QString& sDescription, const QString& sCo
     const qsizetype displayLength = ShowCodeInCombo_ ? sCode.size() + 3 + sDescription.size() : sDescription.size();
     const QStringView key = trimSpaces(sPrimaryKey);
     bool unique = true;
-    cboListing.forEachItem([&](QStringView entry) {
-        unique = !tailEqualsKey(entry, displayLength, key);
-        return unique;
+    cboListing.forEachItem([&](const QString* entries, qint32 count) {
+        for (qint32 i = 0; i < count; ++i)
+            if (tailEqualsKey(entries[i], displayLength, key)) {
+                unique = false;
+                return false;
+            }
+        return true;
     });
     return unique;
 }

@@ -115,6 +115,9 @@ TEST(ZEVPersistCombo, DuplicatesAreRefusedByTrimmedKeyWithAWarning)
         {false, false, {"", "Alphabet", "17"}, {"", "Alpha", "17"}, true}, // a longer display part hides the key
         {false, false, {"", "Alpha", "17"}, {"", "Alphabet", "17"}, false},
         {false, false, {"", "Alpha", "17"}, {"", "Alpha", "7"}, true},
+        {false, false, {"", "Alpha", "17  "}, {"", "Alpha", "17"}, false},
+        {false, false, {"", "Alpha", "A B"}, {"", "Alpha", "B"}, true}, // the whole tail must match
+        {false, false, {"", "Alpha", "A B"}, {"", "Alpha", "A B"}, false},
         {false, false, {"", "Beta", ""}, {"", "Alpha", " "}, false},
         {false, true, {"001", "A", "1"}, {"002", "B", "1"}, false},
         {false, true, {"1", "A", "1"}, {"001", "A", "1"}, false},
