@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 
 using namespace zev;
 
@@ -156,6 +157,37 @@ TEST(ZEVPersistCombo, DuplicatesAreRefusedByTrimmedKeyWithAWarning)
     f.c.AddItem(longDescription, "");
     EXPECT_EQ(f.cboListing.ListCount(), 2);
     EXPECT_EQ(f.host.messages.size(), 1u);
+}
+
+// The duplicate test against its plain reading (cut, trim, compare) on random
+// entries a host put into the list, spaces and short entries included.
+TEST(ZEVPersistCombo, DuplicateTestAgreesWithItsPlainReadingOnRandomEntries)
+{
+    std::mt19937 random(6);
+    const auto text = [&](int maxLength) {
+        QString s;
+        for (int n = int(random() % unsigned(maxLength + 1)); n > 0; --n)
+            s += QStringLiteral(" ab1").at(int(random() % 4));
+        return s;
+    };
+    const auto trimmed = [](QString s) {
+        while (s.startsWith(' '))
+            s.remove(0, 1);
+        while (s.endsWith(' '))
+            s.chop(1);
+        return s;
+    };
+    Sheet f;
+    for (int round = 0; round < 3000; ++round) {
+        const QString entry = text(12), description = text(8), key = text(3);
+        f.cboListing.Clear();
+        f.c.ControlListing()->AddItem(entry);
+        f.c.AddItem(description, key);
+        const bool duplicate = trimmed(entry.mid(description.size())) == trimmed(key);
+        ASSERT_EQ(f.cboListing.ListCount(), duplicate ? 1 : 2)
+            << "entry '" << entry.toStdString() << "' description '" << description.toStdString() << "' key '"
+            << key.toStdString() << "'";
+    }
 }
 
 TEST(ZEVPersistCombo, SearchThenEnterInTheDescriptionAddsTheRecord)
