@@ -37,6 +37,8 @@ QString trimmed(QStringView s) { return trimSpaces(s).toString(); }
 // predictable tests come first: the duplicate test runs this on every entry.
 bool tailEqualsKey(QStringView text, qsizetype cut, QStringView key)
 {
+    if (text.isEmpty()) // no pointer arithmetic on a null text
+        return key.isEmpty();
     const QChar* const start = text.data() + qMin(cut, text.size());
     const QChar* end = text.data() + text.size();
     while (end > start && *(end - 1) == Space)
@@ -51,14 +53,6 @@ bool tailEqualsKey(QStringView text, qsizetype cut, QStringView key)
     if (!std::equal(keyStart, end, key.data()))
         return false;
     return std::all_of(start, keyStart, [](QChar c) { return c == Space; });
-}
-
-qint16 toInteger16(double value)
-{
-    const double rounded = VariantConvert::roundHalfEven(value);
-    if (!(rounded >= std::numeric_limits<qint16>::min() && rounded <= std::numeric_limits<qint16>::max()))
-        throw ControlError(ErrOverflow);
-    return qint16(rounded);
 }
 
 WidgetDesign design(const char* name, WidgetKind kind, float left, float top, float width, float height,
@@ -424,7 +418,7 @@ void ZEVPersistCombo::setCodeForeColor(OleColor ocValor)
     host_.PropertyChanged(QStringLiteral("CodeForeColor"));
 }
 
-qint16 ZEVPersistCombo::CodeMaxLength() const { return toInteger16(txtCode.MaxLength()); }
+qint16 ZEVPersistCombo::CodeMaxLength() const { return VariantConvert::toInteger(txtCode.MaxLength()); }
 
 void ZEVPersistCombo::setCodeMaxLength(qint16 iValor)
 {
@@ -435,7 +429,10 @@ void ZEVPersistCombo::setCodeMaxLength(qint16 iValor)
     host_.PropertyChanged(QStringLiteral("CodeMaxLength"));
 }
 
-qint16 ZEVPersistCombo::CodeSize() const { return toInteger16(double(txtCode.Width()) / CodeCharWidth); }
+qint16 ZEVPersistCombo::CodeSize() const
+{
+    return VariantConvert::toInteger(double(txtCode.Width()) / double(CodeCharWidth));
+}
 
 void ZEVPersistCombo::setCodeSize(qint16 iValor)
 {
@@ -561,7 +558,7 @@ void ZEVPersistCombo::setFontUnderline(bool bValor)
     host_.PropertyChanged(QStringLiteral("FontUnderline"));
 }
 
-qint32 ZEVPersistCombo::FontSize() const { return qint32(VariantConvert::roundHalfEven(txtCode.font().Size())); }
+qint32 ZEVPersistCombo::FontSize() const { return VariantConvert::toLong(txtCode.font().Size()); }
 
 void ZEVPersistCombo::setFontSize(qint32 lValor)
 {
