@@ -14,6 +14,8 @@
 #include <ostream>
 #include <vector>
 
+#include <unistd.h>
+
 using namespace zev;
 
 namespace {
@@ -115,6 +117,9 @@ void PlainScanOfTheSameStrings(benchmark::State& state)
 // Prints the control's time as a multiple of the plain scan's, measured in the same run.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    // Colours only on a terminal, so that logs stay plain.
+    RatioReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs)
