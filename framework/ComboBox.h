@@ -24,6 +24,19 @@ public:
     virtual qint32 ListIndex() const = 0;
     virtual void setListIndex(qint32 index) = 0; // outside -1..ListCount-1 fails with 380
     virtual qint32 NewIndex() const = 0;
+    // Hands the items' texts to visit in list order, a run of consecutive items
+    // per call, until visit returns false. The texts are valid during the call
+    // only and visit must not change the list. Lets a caller scan a long list
+    // without copying every item; a widget layer that holds its items in one
+    // array overrides it and hands them over in one run.
+    virtual void forEachItem(const std::function<bool(const QString* items, qint32 count)>& visit) const
+    {
+        for (qint32 i = 0, count = ListCount(); i < count; ++i) {
+            const QString item = List(i);
+            if (!visit(&item, 1))
+                return;
+        }
+    }
     virtual qint16 Appearance() const = 0;
     virtual void setAppearance(qint16 appearance) = 0;
     virtual Font& font() = 0;

@@ -5,6 +5,7 @@
 #include "descriptiononly/ZEVDescriptionOnly.h"
 #include "framework/ClassDescriptor.h"
 #include "numeric/ZEVNumeric.h"
+#include "persistcombo/ZEVPersistCombo.h"
 
 namespace zev {
 
@@ -39,7 +40,7 @@ const std::vector<ClassIdentity>& LibraryIdentity::Classes()
         {QStringLiteral("ZEVPersistCombo"), id("{29e01757-7d57-49e4-b474-d8c92c5ac8b9}"),
          QStringLiteral("_ZEVPersistCombo"), id("{ca5fb3c6-41be-44bb-acb7-844eeb2d5f84}"),
          QStringLiteral("__ZEVPersistCombo"), id("{10fe92e7-0560-4596-adb5-ca3765dda473}"), 30001,
-         StatusFlags, nullptr},
+         StatusFlags, []() -> const ClassDescriptor* { return &ZEVPersistCombo::descriptor(); }},
         {QStringLiteral("ZEVDateRange"), id("{52d804ef-3ebf-4077-a0ea-81f7eea43080}"),
          QStringLiteral("_ZEVDateRange"), id("{f8b9c160-6d5a-4770-af0d-33aec8936f7f}"),
          QStringLiteral("__ZEVDateRange"), id("{19348f62-7efc-4907-b3e6-afdb2f0592c9}"), 30000, StatusFlags,

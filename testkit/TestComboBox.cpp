@@ -46,6 +46,11 @@ QString TestComboBox::List(qint32 index) const
     return index >= 0 && index < ListCount() ? items_.at(index) : QString();
 }
 
+void TestComboBox::forEachItem(const std::function<bool(const QString* items, qint32 count)>& visit) const
+{
+    visit(items_.constData(), qint32(items_.size()));
+}
+
 void TestComboBox::setListIndex(qint32 index)
 {
     if (index < -1 || index >= ListCount())

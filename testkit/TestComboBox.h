@@ -20,6 +20,7 @@ public:
     qint32 ListIndex() const override { return listIndex_; }
     void setListIndex(qint32 index) override;
     qint32 NewIndex() const override { return newIndex_; }
+    void forEachItem(const std::function<bool(const QString* items, qint32 count)>& visit) const override;
     qint16 Appearance() const override { return appearance_; }
     void setAppearance(qint16 appearance) override { appearance_ = appearance; }
     Font& font() override { return font_; }
