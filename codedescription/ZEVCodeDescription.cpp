@@ -109,6 +109,8 @@ const ClassDescriptor& ZEVCodeDescription::descriptor()
     static const ClassDescriptor d = [] {
         ClassDescriptor c;
         c.className = QStringLiteral("ZEVCodeDescription");
+        c.designWidth = 4215;
+        c.designHeight = 225; // the code box's height: the row starts at its design heights
         const auto property = MemberKind::Property;
         const auto accessor = MemberKind::WidgetAccessor;
         const auto method = MemberKind::Method;

@@ -62,6 +62,8 @@ const ClassDescriptor& ZEVDateRange::descriptor()
     static const ClassDescriptor d = [] {
         ClassDescriptor c;
         c.className = QStringLiteral("ZEVDateRange");
+        c.designWidth = Design().width;
+        c.designHeight = Design().height;
         c.members = buildMemberTable(
             {
                 {QStringLiteral("Control_dtpInicio"), MemberKind::WidgetAccessor},

@@ -62,6 +62,8 @@ const ClassDescriptor& ZEVDescriptionOnly::descriptor()
     static const ClassDescriptor d = [] {
         ClassDescriptor c;
         c.className = QStringLiteral("ZEVDescriptionOnly");
+        c.designWidth = 3255;
+        c.designHeight = 285;
         const auto property = MemberKind::Property;
         const auto accessor = MemberKind::WidgetAccessor;
         const auto method = MemberKind::Method;

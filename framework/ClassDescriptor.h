@@ -49,6 +49,10 @@ struct ClassDescriptor {
     std::vector<MemberInfo> members;
     std::vector<EventInfo> events;
     QString defaultEvent; // empty when the class marks none
+    // The size the control is placed with, in twips; a container sizes a new
+    // control so before InitProperties.
+    float designWidth = 0;
+    float designHeight = 0;
     std::unique_ptr<Control> (*create)(ControlHost& host) = nullptr;
 
     const MemberInfo* member(const QString& name) const;

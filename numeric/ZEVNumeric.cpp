@@ -61,6 +61,8 @@ const ClassDescriptor& ZEVNumeric::descriptor()
     static const ClassDescriptor d = [] {
         ClassDescriptor c;
         c.className = QStringLiteral("ZEVNumeric");
+        c.designWidth = DesignWidth;
+        c.designHeight = DesignHeight;
         using K = MemberKind;
         c.members = buildMemberTable(
             {

@@ -56,7 +56,7 @@ bool tailEqualsKey(QStringView text, qsizetype cut, QStringView key)
 }
 
 WidgetDesign design(const char* name, WidgetKind kind, float left, float top, float width, float height,
-                    FontDesc font, const char* caption = "")
+                    FontDesc font, const char* caption = "", bool focusOnClick = true)
 {
     WidgetDesign d;
     d.name = QString::fromLatin1(name);
@@ -67,6 +67,7 @@ WidgetDesign design(const char* name, WidgetKind kind, float left, float top, fl
     d.height = height;
     d.font = std::move(font);
     d.caption = QString::fromLatin1(caption);
+    d.focusOnClick = focusOnClick;
     return d;
 }
 
@@ -93,7 +94,7 @@ const ControlDesign& ZEVPersistCombo::Design()
         // Tab order.
         c.widgets = {
             design("txtCode", WidgetKind::FlatEdit, 0, 0, 915, 285, tahoma),
-            design("cmdSearch", WidgetKind::PushButton, 960, 0, 375, 255, tahomaBold, "F3"),
+            design("cmdSearch", WidgetKind::PushButton, 960, 0, 375, 255, tahomaBold, "F3", false), // a click searches the code just typed
             design("txtDescription", WidgetKind::FlatEdit, 1380, 0, 2835, 285, tahoma),
             design("cboListing", WidgetKind::ComboBox, 0, 300, 3795, 330, courier),
             design("cmdRemoveItem", WidgetKind::PushButton, 3840, 300, 375, 345, tahoma),
@@ -108,6 +109,8 @@ const ClassDescriptor& ZEVPersistCombo::descriptor()
     static const ClassDescriptor d = [] {
         ClassDescriptor c;
         c.className = QStringLiteral("ZEVPersistCombo");
+        c.designWidth = Design().width;
+        c.designHeight = Design().height;
         const auto accessor = MemberKind::WidgetAccessor;
         const auto property = MemberKind::Property;
         const auto method = MemberKind::Method;

@@ -102,6 +102,20 @@ void TestHost::clearLog()
     journal.clear();
 }
 
+float TestHost::ScaleWidth() const
+{
+    if (scaleWidth_)
+        return *scaleWidth_;
+    return control() ? control()->Descriptor().designWidth : 0;
+}
+
+float TestHost::ScaleHeight() const
+{
+    if (scaleHeight_)
+        return *scaleHeight_;
+    return control() ? control()->Descriptor().designHeight : 0;
+}
+
 void TestHost::setScaleSize(float width, float height)
 {
     scaleWidth_ = width;

@@ -11,6 +11,7 @@
 #include <QMap>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <memory>
 #include <vector>
 
@@ -50,8 +51,9 @@ public:
     using ControlHost::RaiseEvent;
     OleColor BackColor() const override { return backColor_; }
     void setBackColor(OleColor color) override { backColor_ = color; }
-    float ScaleWidth() const override { return scaleWidth_; }
-    float ScaleHeight() const override { return scaleHeight_; }
+    // The control's design size until a test sets another.
+    float ScaleWidth() const override;
+    float ScaleHeight() const override;
     Widget* ActiveControl() const override { return focused_; }
     QString ControlName() const override { return controlName_; }
     void MsgBox(const QString& prompt, int buttons, const QString& title) override;
@@ -125,8 +127,8 @@ private:
 
     QString controlName_;
     OleColor backColor_ = Colors::ButtonFace;
-    float scaleWidth_ = 0;
-    float scaleHeight_ = 0;
+    std::optional<float> scaleWidth_;
+    std::optional<float> scaleHeight_;
     Widget* focused_ = nullptr;
     int eventDepth_ = 0;
     std::vector<std::unique_ptr<Widget>> widgets_;

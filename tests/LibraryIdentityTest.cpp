@@ -1,7 +1,10 @@
 #include "framework/ClassDescriptor.h"
 #include "framework/ComRuntime.h"
+#include "framework/Control.h"
 #include "framework/EntryPoints.h"
 #include "framework/LibraryIdentity.h"
+#include "framework/MemoryPropertyBag.h"
+#include "testkit/TestHost.h"
 
 #include <QSet>
 #include <gtest/gtest.h>
@@ -97,4 +100,32 @@ TEST(LibraryIdentity, RegistrationAndClassObjects)
     EXPECT_EQ(runtime.factory(QStringLiteral("ZEVSuiteControls.ZEVNumeric")),
               runtime.factory(LibraryIdentity::FindClass(QStringLiteral("ZEVNumeric"))->clsid));
     EXPECT_EQ(DllMain(nullptr, ZEV_PROCESS_DETACH, nullptr), 1);
+}
+
+TEST(LibraryIdentity, EveryClassRunsItsLifecycleOnAFreshHostThroughTheFactory)
+{
+    for (const auto& c : LibraryIdentity::Classes()) {
+        SCOPED_TRACE(c.name.toStdString());
+        TestHost host;
+        auto control = ComRuntime::instance().CreateControl(c.name, host);
+        ASSERT_TRUE(control);
+        EXPECT_EQ(control->ClassName(), c.name);
+        EXPECT_GT(control->Descriptor().designWidth, 0);
+        EXPECT_GT(control->Descriptor().designHeight, 0);
+        control->Initialize();
+        control->InitProperties(); // sized by its design, as a container places it
+        MemoryPropertyBag bag;
+        control->WriteProperties(bag);
+
+        TestHost again;
+        auto reloaded = ComRuntime::instance().CreateControl(c.clsid.toString(), again);
+        reloaded->Initialize();
+        reloaded->ReadProperties(bag);
+        reloaded->Resize();
+        MemoryPropertyBag second;
+        reloaded->WriteProperties(second);
+        EXPECT_EQ(second.keys(), bag.keys());
+        reloaded->Terminate();
+        control->Terminate();
+    }
 }
