@@ -125,7 +125,13 @@ bool QtAdapter::handleEvent(QObject* watched, QEvent* event)
             break;
         }
         case QEvent::ApplicationPaletteChange:
-            applyColors();
+        case QEvent::PaletteChange:
+            // System colours follow the theme; our own palette write comes back here too.
+            if (!recoloring_) {
+                recoloring_ = true;
+                applyColors();
+                recoloring_ = false;
+            }
             break;
         case QEvent::ScreenChangeInternal:
             applyGeometry();

@@ -70,6 +70,7 @@ private:
     QtControlHost* host_;
     Relay* relay_;
     bool detached_ = false;
+    bool recoloring_ = false;
 };
 
 // The widget of this library that the user works in, across all hosts:

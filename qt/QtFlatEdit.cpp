@@ -63,8 +63,8 @@ public:
     {
         if (edit_.programmatic_ || edit_.maxLength_ <= 0)
             return Acceptable;
-        const qsizetype before = edit_.qwidget() ? static_cast<QLineEdit*>(edit_.qwidget())->text().size() : 0;
-        const qsizetype limit = std::max<qsizetype>(edit_.maxLength_, before);
+        // A text already longer (written by the program) may stay so, but not grow.
+        const qsizetype limit = std::max<qsizetype>(edit_.maxLength_, edit_.shownLength_);
         if (input.size() <= limit)
             return Acceptable;
         // The added text ends at the cursor: cut its tail.
@@ -97,7 +97,8 @@ QtFlatEdit::QtFlatEdit(const WidgetDesign& design, const FontDesc& font, QWidget
         if (QWidget* w = qwidget())
             w->setFont(QtFonts::toQFont(font_.value()));
     };
-    QObject::connect(e, &QLineEdit::textChanged, context(), [this] {
+    QObject::connect(e, &QLineEdit::textChanged, context(), [this](const QString& text) {
+        shownLength_ = text.size();
         if (!programmatic_)
             guarded([this] { raiseChange(); });
     });

@@ -63,6 +63,7 @@ private:
     OleColor foreColor_ = Colors::WindowText;
     OleColor backColor_ = Colors::WindowBackground;
     int programmatic_ = 0;    // inside a write of our own: no Change from Qt's signal
+    qsizetype shownLength_ = 0; // the text's length before the change being validated
     bool dispatching_ = false; // an event we hand to the QLineEdit ourselves
     // Keys pressed here, whose release raises KeyUp, with the arguments KeyDown
     // left: KeyUp starts from them, as the test kit's edit box does.
