@@ -90,7 +90,13 @@ void ZEVControlWidget::readProperties(PropertyBag& bag)
 
 void ZEVControlWidget::writeProperties(PropertyBag& bag) { control_->WriteProperties(bag); }
 
-void ZEVControlWidget::resizeTwips(float width, float height) { host_->setScaleSize(width, height); }
+void ZEVControlWidget::resizeTwips(float width, float height)
+{
+    host_->setScaleSize(width, height);
+    // A hidden widget gets its resize event only when it is shown.
+    if (QSizeF(host_->ScaleWidth(), host_->ScaleHeight()) != resizedAt_)
+        runResize();
+}
 
 QSize ZEVControlWidget::sizeHint() const
 {
@@ -132,7 +138,7 @@ void ZEVControlWidget::runResize()
 {
     if (!started_)
         return;
-    resizedAt_ = size();
+    resizedAt_ = QSizeF(host_->ScaleWidth(), host_->ScaleHeight());
     dpiAtResize_ = QtUnits::logicalDpiX(this);
     try {
         control_->Resize();
@@ -146,7 +152,7 @@ void ZEVControlWidget::runResize()
 void ZEVControlWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (size() != resizedAt_)
+    if (QSizeF(host_->ScaleWidth(), host_->ScaleHeight()) != resizedAt_)
         runResize();
 }
 

@@ -52,7 +52,8 @@ public:
     void readProperties(PropertyBag& bag);
     void writeProperties(PropertyBag& bag);
 
-    // The control's size in twips.
+    // The control's size in twips; the control lays itself out at once, shown
+    // or not (a hidden widget sized in pixels does so when it is shown).
     void resizeTwips(float width, float height);
     float widthTwips() const { return host_->ScaleWidth(); }
     float heightTwips() const { return host_->ScaleHeight(); }
@@ -99,7 +100,7 @@ private:
     QHash<int, std::function<void(QVariantList&)>> typed_;
     bool started_ = false;
     bool initialized_ = false;
-    QSize resizedAt_;
+    QSizeF resizedAt_; // the size in twips the control last laid itself out for
     double dpiAtResize_ = 0;
 };
 
