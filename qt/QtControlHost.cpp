@@ -76,8 +76,9 @@ Widget& QtControlHost::CreateWidget(const WidgetDesign& design)
 
 void QtControlHost::PropertyChanged(const QString& key)
 {
-    changed_ = true;
     // The Qt idiom for a modified document: a window title with a [*] placeholder.
+    if (!loading_)
+        changed_ = true;
     if (!loading_ && surface_) {
         QWidget* window = surface_->window();
         if (window->windowTitle().contains(QLatin1String("[*]")))

@@ -56,7 +56,7 @@ public:
     bool isChanged() const { return changed_; }
     void setChanged(bool changed) { changed_ = changed; }
     // While set (the container starts or loads the control), PropertyChanged
-    // still notifies but does not mark the window modified.
+    // still notifies but marks nothing changed.
     void setLoading(bool loading) { loading_ = loading; }
 
     // A chain of nested events deeper than this is a loop: RaiseEvent fails with 28.

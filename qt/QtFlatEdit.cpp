@@ -57,7 +57,8 @@ Qt::Alignment toQtAlignment(qint16 alignment)
 // not used. A paste is cut to what still fits.
 class QtFlatEdit::LengthLimit : public QValidator {
 public:
-    explicit LengthLimit(QtFlatEdit& edit) : edit_(edit) {}
+    // Owned by the adapter's context: it goes when the adapter does (the QLineEdit only watches it).
+    LengthLimit(QtFlatEdit& edit, QObject* owner) : QValidator(owner), edit_(edit) {}
 
     State validate(QString& input, int& pos) const override
     {
@@ -84,7 +85,7 @@ QtFlatEdit::QtFlatEdit(const WidgetDesign& design, const FontDesc& font, QWidget
 {
     QLineEdit* e = widget();
     e->setMaxLength(std::numeric_limits<int>::max());
-    e->setValidator(new LengthLimit(*this));
+    e->setValidator(new LengthLimit(*this, context()));
     e->setAlignment(toQtAlignment(alignment_));
     e->setProperty("zevAppearance", appearance_);
     if (design.foreColor)

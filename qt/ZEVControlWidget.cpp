@@ -26,7 +26,15 @@ ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QSizeF des
         throw ControlError(429 /* cannot create the object */, QStringLiteral("the class %1 is not built into the library").arg(descriptor_.className));
     connect(host_.get(), &QtControlHost::eventRaised, this, &ZEVControlWidget::dispatch, Qt::DirectConnection);
     connect(host_.get(), &QtControlHost::propertyChanged, this, &ZEVControlWidget::notify, Qt::DirectConnection);
-    connect(host_.get(), &QtControlHost::errorRaised, this, &ZEVControlWidget::errorRaised, Qt::DirectConnection);
+    connect(
+        host_.get(), &QtControlHost::errorRaised, this,
+        [this](int number, const QString& description) {
+            if (isSignalConnected(QMetaMethod::fromSignal(&ZEVControlWidget::errorRaised)))
+                Q_EMIT errorRaised(number, description);
+            else
+                qWarning("%s: error %d: %s", qPrintable(host_->ControlName()), number, qPrintable(description));
+        },
+        Qt::DirectConnection);
     host_->setScaleSize(float(designSize.width()), float(designSize.height()));
     try {
         Loading loading(*host_);

@@ -86,6 +86,7 @@ TEST(ZEVControlWidget, PropertyChangedNotifiesAndMarksTheFormModified)
     form.setWindowTitle(QStringLiteral("Pedido[*]"));
     auto* w = new TinyWidget(&form);
     EXPECT_FALSE(form.isWindowModified()); // starting the control changes nothing
+    EXPECT_FALSE(w->host().isChanged());
     EXPECT_STREQ(w->metaObject()->userProperty().name(), "Text");
     QSignalSpy count(w, &TinyWidget::CountChanged);
     QSignalSpy text(w, &TinyWidget::TextChanged);
@@ -109,4 +110,19 @@ TEST(ZEVControlWidget, AFailingResizeIsReportedAndTheControlGoesOn)
     EXPECT_EQ(errors[0][0].toInt(), 380);
     w.resizeTwips(3000, 300);
     EXPECT_EQ(w.tiny().ControlText->Width(), 2595.0f);
+}
+
+TEST(ZEVControlWidget, FailuresNobodyListensToArePrintedNotLost)
+{
+    TinyWidget w;
+    QString printed;
+    static QString* sink = nullptr;
+    sink = &printed;
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
+        *sink += m;
+    });
+    w.setObjectName(QStringLiteral("tiny1"));
+    w.resizeTwips(300, 300);
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(printed.contains(QStringLiteral("tiny1: error 380"))) << printed.toStdString();
 }
