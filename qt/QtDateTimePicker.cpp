@@ -120,11 +120,13 @@ bool QtDateTimePicker::filterEvent(QObject* watched, QEvent* event)
         return startFromToday(event, false);
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))
+            return false; // Alt+Down opens the calendar; shortcuts are Qt's
         switch (key->key()) {
         case Qt::Key_Up: case Qt::Key_Down: case Qt::Key_PageUp: case Qt::Key_PageDown:
             return startFromToday(event, false);
         default:
-            if (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9 && !(key->modifiers() & Qt::ControlModifier))
+            if (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9)
                 return startFromToday(event, true);
             return false;
         }

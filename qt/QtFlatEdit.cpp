@@ -285,7 +285,8 @@ bool QtFlatEdit::keyRelease(QKeyEvent* event)
     const auto down = pressed_.constFind(event->key());
     if (down == pressed_.constEnd())
         return false; // pressed elsewhere (a key that moved the focus here)
-    auto [keyCode, shift] = down.value();
+    qint16 keyCode = down.value().first;
+    qint16 shift = down.value().second;
     pressed_.erase(down);
     guarded([&] { raiseKeyUp(keyCode, shift); });
     return false;

@@ -12,6 +12,7 @@
 #include "qt/QtUnits.h"
 #include "testkit/TestForm.h"
 
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QDateTimeEdit>
 #include <QFontInfo>
@@ -378,4 +379,23 @@ TEST(QtDateTimePicker, NullIsAnEmptyFieldAndDatesOutsideTheRangeAreRefused)
         }
     }
     EXPECT_EQ(picker.Value(), zero);
+
+    // In an empty field the calendar opens on today and leaves the value alone;
+    // the first digit starts a date from today: one Change.
+    int changes = 0;
+    picker.onChange = [&] { ++changes; };
+    picker.setValue(QDateTime());
+    showActive(s.window);
+    edit->setFocus();
+    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() - 4, edit->height() / 2));
+    ASSERT_TRUE(edit->calendarWidget()->isVisible());
+    EXPECT_EQ(edit->calendarWidget()->selectedDate(), QDate::currentDate());
+    QTest::keyClick(edit->calendarWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(picker.Value().isValid());
+    QTest::keyClick(edit, Qt::Key_Up, Qt::AltModifier); // not a step
+    EXPECT_FALSE(picker.Value().isValid());
+    EXPECT_EQ(changes, 0);
+    QTest::keyClick(edit, Qt::Key_1);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(picker.Value().date().month(), QDate::currentDate().month());
 }
