@@ -23,10 +23,17 @@ namespace zev {
 // widget is made for loading, in which case readProperties() starts it; it is
 // resized with the widget and terminated on destruction.
 //
-// A control's widget adds its Q_PROPERTYs (NOTIFY signals without arguments
-// are emitted when the control reports PropertyChanged for the property of the
-// same name), its typed event signals bound with bindEvent, its methods and
-// its widget accessors.
+// A control's widget (ZEVNumericWidget...) adds, and needs nothing else:
+// - a constructor (QWidget* parent = nullptr, Start start = Start::New) passing
+//   ZEVxxx::descriptor() and the design size in twips, then bindEvent for each
+//   event signal (unboundEvents() must come back empty);
+// - one Q_PROPERTY per public property, named as the property, the main value
+//   marked USER; its NOTIFY signal (no arguments, "<Name>Changed") is emitted
+//   whenever the control reports PropertyChanged with that name;
+// - one signal per event, named as the event, by-reference arguments as
+//   references (QString&, bool&, qint16&, qint32& or the enumeration&);
+// - the methods (Q_INVOKABLE, same names) and the widget accessors, each
+//   forwarding to control().
 class ZEVControlWidget : public QWidget {
     Q_OBJECT
 
