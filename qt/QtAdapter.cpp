@@ -1,0 +1,180 @@
+#include "qt/QtAdapter.h"
+
+#include "framework/ControlError.h"
+#include "qt/QtControlHost.h"
+#include "qt/QtErrors.h"
+#include "qt/QtUnits.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFocusEvent>
+#include <cmath>
+#include <exception>
+
+namespace zev {
+
+class QtAdapter::Relay : public QObject {
+public:
+    explicit Relay(QtAdapter& adapter) : adapter_(adapter) {}
+    bool eventFilter(QObject* watched, QEvent* event) override { return adapter_.handleEvent(watched, event); }
+
+private:
+    QtAdapter& adapter_;
+};
+
+QtAdapter::QtAdapter(Widget& self, QWidget* widget, QtControlHost* host)
+    : self_(self), widget_(widget), host_(host), relay_(new Relay(*this))
+{
+    widget->installEventFilter(relay_);
+}
+
+QtAdapter::~QtAdapter()
+{
+    detach(); // before the widget goes, so no event reaches a half-destroyed adapter
+    // Past the end of the application no widget may be destroyed any more.
+    if (widget_ && QCoreApplication::instance())
+        delete widget_.data();
+}
+
+void QtAdapter::detach()
+{
+    if (detached_)
+        return;
+    detached_ = true;
+    QtFocus::forget(self_);
+    delete relay_; // its connections and filters end with it
+    relay_ = nullptr;
+}
+
+QObject* QtAdapter::context() const { return relay_; }
+
+void QtAdapter::watch(QObject* object)
+{
+    if (relay_)
+        object->installEventFilter(relay_);
+}
+
+void QtAdapter::checkSize(float twips)
+{
+    if (!std::isfinite(twips) || twips < 0)
+        throw ControlError(ErrInvalidPropertyValue);
+}
+
+void QtAdapter::checkPosition(float twips)
+{
+    if (!std::isfinite(twips))
+        throw ControlError(ErrInvalidPropertyValue);
+}
+
+void QtAdapter::applyGeometry()
+{
+    QWidget* w = widget_;
+    if (!w)
+        return;
+    const auto x = QtUnits::toPixelRun(left_, width_, QtUnits::logicalDpiX(w));
+    const auto y = QtUnits::toPixelRun(top_, height_, QtUnits::logicalDpiY(w));
+    w->setGeometry(x.start, y.start, x.length, y.length);
+}
+
+void QtAdapter::setFocusToWidget()
+{
+    QWidget* w = widget_;
+    // As on the original forms, a hidden or disabled widget cannot take the focus.
+    if (!w || !visible_ || !enabled_ || !w->isEnabled() || w->focusPolicy() == Qt::NoFocus)
+        throw ControlError(ErrInvalidProcedureCall, QStringLiteral("%1 cannot take the focus").arg(self_.Name()));
+    w->setFocus(Qt::OtherFocusReason);
+}
+
+void QtAdapter::reportError(int number, const QString& description) const
+{
+    if (host_)
+        host_->reportError(number, description);
+    else
+        qWarning("%s: error %d: %s", qPrintable(self_.Name()), number, qPrintable(description));
+}
+
+void QtAdapter::guarded(const std::function<void()>& handler) const
+{
+    if (detached_)
+        return;
+    try {
+        handler();
+    } catch (const ControlError& e) {
+        reportError(e.Number(), e.Description());
+    } catch (const std::exception& e) {
+        reportError(ErrInternal, QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        reportError(ErrInternal, QStringLiteral("unknown failure"));
+    }
+}
+
+bool QtAdapter::filterEvent(QObject*, QEvent*) { return false; }
+
+bool QtAdapter::handleEvent(QObject* watched, QEvent* event)
+{
+    if (watched == widget_) {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            guarded([this] { QtFocus::focusIn(self_); });
+            break;
+        case QEvent::FocusOut: {
+            // Window activation and pop-ups leave the focus where it is.
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                guarded([this] { QtFocus::focusOut(self_); });
+            break;
+        }
+        case QEvent::ApplicationPaletteChange:
+        case QEvent::PaletteChange:
+            // System colours follow the theme; our own palette write comes back here too.
+            if (!recoloring_) {
+                recoloring_ = true;
+                applyColors();
+                recoloring_ = false;
+            }
+            break;
+        case QEvent::ScreenChangeInternal:
+            applyGeometry();
+            break;
+        default:
+            break;
+        }
+    }
+    return filterEvent(watched, event);
+}
+
+namespace QtFocus {
+namespace {
+Widget* focused = nullptr;
+}
+
+Widget* current() { return focused; }
+
+void focusIn(Widget& widget)
+{
+    if (focused == &widget)
+        return;
+    Widget* previous = focused;
+    focused = &widget;
+    if (previous)
+        previous->raiseLostFocus();
+    if (focused == &widget)
+        widget.raiseGotFocus();
+}
+
+void focusOut(Widget& widget)
+{
+    if (focused != &widget)
+        return;
+    focused = nullptr;
+    widget.raiseLostFocus();
+}
+
+void forget(Widget& widget)
+{
+    if (focused == &widget)
+        focused = nullptr;
+}
+} // namespace QtFocus
+
+} // namespace zev

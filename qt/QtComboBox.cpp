@@ -1,0 +1,109 @@
+#include "qt/QtComboBox.h"
+
+#include "qt/QtColors.h"
+#include "qt/QtFonts.h"
+
+#include <QGuiApplication>
+
+namespace zev {
+
+QtComboBox::QtComboBox(const WidgetDesign& design, const FontDesc& font, QWidget* parent, QtControlHost* host)
+    : QtWidgetBase<ComboBox, QComboBox>(design.name, new QComboBox(parent), host), font_(font)
+{
+    QComboBox* c = widget();
+    c->setEditable(false);
+    c->setProperty("zevAppearance", appearance_);
+    if (design.backColor)
+        backColor_ = *design.backColor;
+    applyColors();
+    c->setFont(QtFonts::toQFont(font_.value()));
+    font_.onChanged = [this] {
+        if (QWidget* w = qwidget())
+            w->setFont(QtFonts::toQFont(font_.value()));
+    };
+    // activated comes from the user only, even when the same item is chosen again.
+    QObject::connect(c, &QComboBox::activated, context(), [this] { guarded([this] { raiseClick(); }); });
+}
+
+QString QtComboBox::Text() const
+{
+    const QComboBox* c = widget();
+    return c->currentIndex() >= 0 ? c->itemText(c->currentIndex()) : QString();
+}
+
+void QtComboBox::selectQuietly(qint32 index)
+{
+    QComboBox* c = widget();
+    if (c->currentIndex() != index)
+        c->setCurrentIndex(index);
+}
+
+void QtComboBox::AddItem(const QString& item, std::optional<qint32> index)
+{
+    QComboBox* c = widget();
+    const qint32 at = index.value_or(c->count());
+    if (at < 0 || at > c->count())
+        throw ControlError(ErrInvalidProcedureCall);
+    const qint32 selected = c->currentIndex();
+    c->insertItem(at, item);
+    selectQuietly(selected >= at ? selected + 1 : selected);
+    newIndex_ = at;
+}
+
+void QtComboBox::RemoveItem(qint32 index)
+{
+    QComboBox* c = widget();
+    if (index < 0 || index >= c->count())
+        throw ControlError(ErrInvalidProcedureCall);
+    const qint32 selected = c->currentIndex();
+    c->removeItem(index);
+    selectQuietly(selected == index ? -1 : selected > index ? selected - 1 : selected);
+    newIndex_ = -1;
+}
+
+void QtComboBox::Clear()
+{
+    widget()->clear();
+    newIndex_ = -1;
+}
+
+QString QtComboBox::List(qint32 index) const
+{
+    const QComboBox* c = widget();
+    return index >= 0 && index < c->count() ? c->itemText(index) : QString();
+}
+
+void QtComboBox::setListIndex(qint32 index)
+{
+    QComboBox* c = widget();
+    if (index < -1 || index >= c->count())
+        throw ControlError(ErrInvalidPropertyValue);
+    c->setCurrentIndex(index);
+    raiseClick();
+}
+
+void QtComboBox::setAppearance(qint16 appearance)
+{
+    appearance_ = appearance;
+    widget()->setProperty("zevAppearance", appearance);
+}
+
+void QtComboBox::setBackColor(OleColor color)
+{
+    backColor_ = color;
+    applyColors();
+}
+
+void QtComboBox::applyColors()
+{
+    QWidget* w = qwidget();
+    if (!w)
+        return;
+    QPalette p = w->palette();
+    const QColor back = QtColors::toQColor(backColor_, QGuiApplication::palette());
+    p.setColor(QPalette::Base, back);
+    p.setColor(QPalette::Button, back);
+    w->setPalette(p);
+}
+
+} // namespace zev

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "framework/ControlHost.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QVariantList>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+namespace zev {
+
+class QtAdapter;
+
+// The container of one control placed on a QWidget surface: its widgets are
+// Qt adapters whose QWidgets are children of the surface; its events leave as
+// the signal eventRaised (direct connections: by-reference arguments come back
+// as the receivers left them); its sizes are twips through the surface's
+// screen DPI.
+class QtControlHost : public QObject, public ControlHost {
+    Q_OBJECT
+
+public:
+    explicit QtControlHost(QWidget* surface, FontDesc defaultFont = FontDesc());
+    ~QtControlHost() override;
+
+    // ControlHost
+    Widget& CreateWidget(const WidgetDesign& design) override;
+    void PropertyChanged(const QString& key) override;
+    void RaiseEvent(int number, QVariantList& arguments) override;
+    using ControlHost::RaiseEvent;
+    OleColor BackColor() const override { return backColor_; }
+    void setBackColor(OleColor color) override;
+    float ScaleWidth() const override;
+    float ScaleHeight() const override;
+    Widget* ActiveControl() const override;
+    QString ControlName() const override;
+    void MsgBox(const QString& prompt, int buttons, const QString& title) override;
+    zev::LibraryVersion LibraryVersion() const override;
+    void DoEvents() override;
+    std::unique_ptr<Form> CreateForm(const FormDesign& design) override;
+    void ShowModal(Form& form) override;
+
+    QWidget* surface() const { return surface_; }
+    const std::vector<std::unique_ptr<Widget>>& widgets() const { return widgets_; }
+    Widget* widget(const QString& name) const;
+    // The QWidget of a widget of this host, by name; nullptr when there is none.
+    QWidget* qwidget(const QString& name) const;
+
+    // Sizes the surface in twips. ScaleWidth and ScaleHeight give these values
+    // back exactly while the surface keeps the pixel size they round to.
+    void setScaleSize(float width, float height);
+
+    // Set by PropertyChanged; the form's owner clears it after saving.
+    bool isChanged() const { return changed_; }
+    void setChanged(bool changed) { changed_ = changed; }
+    // While set (the container starts or loads the control), PropertyChanged
+    // still notifies but marks nothing changed.
+    void setLoading(bool loading) { loading_ = loading; }
+
+    // A chain of nested events deeper than this is a loop: RaiseEvent fails with 28.
+    int maxEventDepth = 256;
+
+    // Stops every widget's events, before the control behind them goes away.
+    void detachWidgets();
+    // Places every widget again from its twips (the DPI of the screen changed).
+    void applyGeometry();
+    // A failure inside a handler that Qt's event delivery ran: it cannot pass
+    // on to a caller, so it is reported here (and printed when nobody listens).
+    void reportError(int number, const QString& description);
+
+Q_SIGNALS:
+    void eventRaised(int number, QVariantList& arguments);
+    void propertyChanged(const QString& key);
+    void errorRaised(int number, const QString& description);
+
+private:
+    void applyBackColor();
+
+    QPointer<QWidget> surface_;
+    FontDesc defaultFont_;
+    OleColor backColor_ = Colors::ButtonFace;
+    std::vector<std::unique_ptr<Widget>> widgets_;
+    float scaleWidth_ = -1;
+    float scaleHeight_ = -1;
+    int eventDepth_ = 0;
+    bool changed_ = false;
+    bool loading_ = false;
+};
+
+} // namespace zev

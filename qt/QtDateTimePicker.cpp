@@ -1,0 +1,137 @@
+#include "qt/QtDateTimePicker.h"
+
+#include "qt/QtFonts.h"
+
+#include <QCalendarWidget>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLocale>
+
+namespace zev {
+
+namespace {
+// The value that stands for Null: the edit's minimum, shown as its special (blank) text.
+QDateTime nullValue() { return QDateTime(QDate(1600, 12, 31), QTime(0, 0, 0)); }
+
+QDateTime wholeSeconds(const QDateTime& v)
+{
+    const QTime t = v.time();
+    return QDateTime(v.date(), QTime(t.hour(), t.minute(), t.second()), v.timeSpec());
+}
+
+QString shortDateFormat()
+{
+    QString f = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!f.contains(QLatin1String("yyyy")))
+        f.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return f;
+}
+} // namespace
+
+QDateTime QtDateTimePicker::earliest() { return QDateTime(QDate(1601, 1, 1), QTime(0, 0, 0)); }
+QDateTime QtDateTimePicker::latest() { return QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)); }
+
+QtDateTimePicker::QtDateTimePicker(const WidgetDesign& design, const FontDesc& font, QWidget* parent,
+                                   QtControlHost* host)
+    : QtWidgetBase<DateTimePicker, QDateTimeEdit>(design.name, new QDateTimeEdit(parent), host), font_(font)
+{
+    QDateTimeEdit* e = widget();
+    e->setTimeSpec(Qt::LocalTime);
+    e->setDateTimeRange(nullValue(), latest());
+    e->setSpecialValueText(QStringLiteral(" "));
+    e->setDisplayFormat(shortDateFormat());
+    e->setCalendarPopup(true);
+    write(nullValue());
+    e->setFont(QtFonts::toQFont(font_.value()));
+    font_.onChanged = [this] {
+        if (QWidget* w = qwidget())
+            w->setFont(QtFonts::toQFont(font_.value()));
+    };
+    calendar_ = e->calendarWidget();
+    if (calendar_)
+        watch(calendar_);
+    QObject::connect(e, &QDateTimeEdit::dateTimeChanged, context(), [this] {
+        if (programmatic_)
+            return;
+        ++changes_;
+        guarded([this] { raiseChange(); });
+    });
+}
+
+bool QtDateTimePicker::isNull() const { return widget()->dateTime() <= nullValue(); }
+
+QDateTime QtDateTimePicker::Value() const
+{
+    if (isNull())
+        return QDateTime();
+    return wholeSeconds(widget()->dateTime());
+}
+
+void QtDateTimePicker::write(const QDateTime& value)
+{
+    ++programmatic_;
+    widget()->setDateTime(value);
+    --programmatic_;
+}
+
+void QtDateTimePicker::setValue(const QDateTime& value)
+{
+    if (!value.isValid()) {
+        write(nullValue());
+        return;
+    }
+    const QDateTime v = wholeSeconds(value);
+    if (v < earliest() || v > latest())
+        throw ControlError(ErrInvalidPropertyValue);
+    write(v);
+}
+
+bool QtDateTimePicker::startFromToday(QEvent* event, bool passOn)
+{
+    const int before = changes_;
+    write(QDateTime(QDate::currentDate(), QTime(0, 0, 0)));
+    if (passOn) {
+        dispatching_ = true;
+        QCoreApplication::sendEvent(widget(), event);
+        dispatching_ = false;
+    }
+    // Leaving Null is a change by the user, even when the key changed nothing more.
+    if (changes_ == before)
+        guarded([this] { raiseChange(); });
+    return true;
+}
+
+bool QtDateTimePicker::filterEvent(QObject* watched, QEvent* event)
+{
+    QDateTimeEdit* e = qobject_cast<QDateTimeEdit*>(qwidget());
+    if (!e || dispatching_)
+        return false;
+    if (calendar_ && watched == calendar_) {
+        // The calendar of an empty field opens on today, not on the minimum.
+        if (event->type() == QEvent::Show && isNull()) {
+            const QSignalBlocker quiet(calendar_.data());
+            calendar_->setSelectedDate(QDate::currentDate());
+        }
+        return false;
+    }
+    if (watched != e || !isNull() || !e->isEnabled() || e->isReadOnly())
+        return false;
+    if (event->type() == QEvent::Wheel)
+        return startFromToday(event, false);
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier))
+            return false; // Alt+Down opens the calendar; shortcuts are Qt's
+        switch (key->key()) {
+        case Qt::Key_Up: case Qt::Key_Down: case Qt::Key_PageUp: case Qt::Key_PageDown:
+            return startFromToday(event, false);
+        default:
+            if (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9)
+                return startFromToday(event, true);
+            return false;
+        }
+    }
+    return false;
+}
+
+} // namespace zev

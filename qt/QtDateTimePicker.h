@@ -1,0 +1,43 @@
+#pragma once
+
+#include "framework/DateTimePicker.h"
+#include "qt/QtAdapter.h"
+
+#include <QCalendarWidget>
+#include <QDateTimeEdit>
+#include <QPointer>
+
+namespace zev {
+
+// A DateTimePicker over a QDateTimeEdit with a calendar drop-down, showing
+// the date in the locale's short format with four-digit years. Null (no date)
+// shows as an empty field; the first step, digit or wheel turn of the user in
+// an empty field starts from today. Dates run from 1601-01-01 to 9999-12-31;
+// a Value outside fails with 380.
+class QtDateTimePicker : public QtWidgetBase<DateTimePicker, QDateTimeEdit> {
+public:
+    QtDateTimePicker(const WidgetDesign& design, const FontDesc& font, QWidget* parent, QtControlHost* host);
+
+    QDateTime Value() const override;
+    void setValue(const QDateTime& value) override;
+
+    static QDateTime earliest();
+    static QDateTime latest();
+
+protected:
+    bool filterEvent(QObject* watched, QEvent* event) override;
+
+private:
+    bool isNull() const;
+    void write(const QDateTime& value);
+    // The user starts a date in an empty field.
+    bool startFromToday(QEvent* event, bool passOn);
+
+    Font font_;
+    QPointer<QCalendarWidget> calendar_;
+    int programmatic_ = 0;
+    bool dispatching_ = false;
+    int changes_ = 0;
+};
+
+} // namespace zev

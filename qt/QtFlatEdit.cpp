@@ -1,0 +1,330 @@
+#include "qt/QtFlatEdit.h"
+
+#include "framework/KeyCodes.h"
+#include "qt/QtColors.h"
+#include "qt/QtFonts.h"
+#include "qt/QtKeys.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QValidator>
+#include <algorithm>
+#include <limits>
+
+namespace zev {
+
+namespace {
+bool isPrintable(const QString& text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return u >= 0x20 && u != 0x7F && !(u >= 0x80 && u < 0xA0);
+    });
+}
+
+// The character a key sends after KeyDown, from the code the handlers left:
+// Backspace, Enter, Escape, Space, digits and letters (lower case without
+// Shift); Ctrl with a letter sends its control character; Alt sends none.
+qint16 characterOf(qint16 keyCode, qint16 shift)
+{
+    if (shift & ShiftBits::Alt)
+        return 0;
+    const bool letter = keyCode >= 'A' && keyCode <= 'Z';
+    if (shift & ShiftBits::Ctrl)
+        return letter ? qint16(keyCode - 'A' + 1) : 0;
+    if (keyCode == KeyCodes::Back || keyCode == KeyCodes::Return || keyCode == KeyCodes::Escape
+        || keyCode == KeyCodes::Space || (keyCode >= '0' && keyCode <= '9'))
+        return keyCode;
+    if (letter)
+        return (shift & ShiftBits::Shift) ? keyCode : qint16(keyCode - 'A' + 'a');
+    return 0;
+}
+
+Qt::Alignment toQtAlignment(qint16 alignment)
+{
+    switch (alignment) {
+    case 1: return Qt::AlignRight | Qt::AlignVCenter;
+    case 2: return Qt::AlignHCenter | Qt::AlignVCenter;
+    default: return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+} // namespace
+
+// MaxLength limits what the user adds (typing, pasting, dropping) but not
+// what the program writes, so the QLineEdit's own limit, which cuts both, is
+// not used. A paste is cut to what still fits.
+class QtFlatEdit::LengthLimit : public QValidator {
+public:
+    // Owned by the adapter's context: it goes when the adapter does (the QLineEdit only watches it).
+    LengthLimit(QtFlatEdit& edit, QObject* owner) : QValidator(owner), edit_(edit) {}
+
+    State validate(QString& input, int& pos) const override
+    {
+        if (edit_.programmatic_ || edit_.maxLength_ <= 0)
+            return Acceptable;
+        // A text already longer (written by the program) may stay so, but not grow.
+        const qsizetype limit = std::max<qsizetype>(edit_.maxLength_, edit_.shownLength_);
+        if (input.size() <= limit)
+            return Acceptable;
+        // The added text ends at the cursor: cut its tail.
+        const qsizetype excess = input.size() - limit;
+        const qsizetype cut = std::clamp<qsizetype>(pos - excess, 0, input.size());
+        input.remove(cut, std::min<qsizetype>(excess, input.size() - cut));
+        pos = int(cut);
+        return Acceptable;
+    }
+
+private:
+    QtFlatEdit& edit_;
+};
+
+QtFlatEdit::QtFlatEdit(const WidgetDesign& design, const FontDesc& font, QWidget* parent, QtControlHost* host)
+    : QtWidgetBase<FlatEdit, QLineEdit>(design.name, new QLineEdit(parent), host), font_(font)
+{
+    QLineEdit* e = widget();
+    e->setMaxLength(std::numeric_limits<int>::max());
+    e->setValidator(new LengthLimit(*this, context()));
+    e->setAlignment(toQtAlignment(alignment_));
+    e->setProperty("zevAppearance", appearance_);
+    if (design.foreColor)
+        foreColor_ = *design.foreColor;
+    if (design.backColor)
+        backColor_ = *design.backColor;
+    applyColors();
+    e->setFont(QtFonts::toQFont(font_.value()));
+    font_.onChanged = [this] {
+        if (QWidget* w = qwidget())
+            w->setFont(QtFonts::toQFont(font_.value()));
+    };
+    QObject::connect(e, &QLineEdit::textChanged, context(), [this](const QString& text) {
+        shownLength_ = text.size();
+        if (!programmatic_)
+            guarded([this] { raiseChange(); });
+    });
+}
+
+QString QtFlatEdit::Text() const { return widget()->text(); }
+
+void QtFlatEdit::setText(const QString& text)
+{
+    QLineEdit* e = widget();
+    if (text == e->text())
+        return;
+    ++programmatic_;
+    e->setText(text);
+    e->setCursorPosition(0); // QLineEdit leaves the caret at the end
+    --programmatic_;
+    raiseChange();
+}
+
+void QtFlatEdit::setAppearance(qint16 appearance)
+{
+    appearance_ = appearance;
+    widget()->setProperty("zevAppearance", appearance);
+}
+
+void QtFlatEdit::setLocked(bool locked)
+{
+    locked_ = locked;
+    widget()->setReadOnly(locked);
+}
+
+void QtFlatEdit::setMaxLength(qint32 length)
+{
+    if (length < 0)
+        throw ControlError(ErrInvalidPropertyValue);
+    maxLength_ = length;
+}
+
+qint32 QtFlatEdit::SelStart() const
+{
+    const QLineEdit* e = widget();
+    return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
+}
+
+void QtFlatEdit::setSelStart(qint32 start)
+{
+    if (start < 0)
+        throw ControlError(ErrInvalidPropertyValue);
+    QLineEdit* e = widget();
+    e->setCursorPosition(int(std::min<qsizetype>(start, e->text().size())));
+}
+
+qint32 QtFlatEdit::SelLength() const { return widget()->selectionLength(); }
+
+void QtFlatEdit::setSelLength(qint32 length)
+{
+    if (length < 0)
+        throw ControlError(ErrInvalidPropertyValue);
+    QLineEdit* e = widget();
+    const qint32 start = SelStart();
+    const qint32 n = std::min<qint32>(length, qint32(e->text().size()) - start);
+    if (n > 0)
+        e->setSelection(start, n);
+    else
+        e->setCursorPosition(start);
+}
+
+void QtFlatEdit::setAlignment(qint16 alignment)
+{
+    alignment_ = alignment;
+    widget()->setAlignment(toQtAlignment(alignment));
+}
+
+void QtFlatEdit::setForeColor(OleColor color)
+{
+    foreColor_ = color;
+    applyColors();
+}
+
+void QtFlatEdit::setBackColor(OleColor color)
+{
+    backColor_ = color;
+    applyColors();
+}
+
+void QtFlatEdit::applyColors()
+{
+    QWidget* w = qwidget();
+    if (!w)
+        return;
+    QPalette p = w->palette();
+    const QPalette app = QGuiApplication::palette();
+    p.setColor(QPalette::Base, QtColors::toQColor(backColor_, app));
+    // Disabled text keeps the theme's greyed colour.
+    const QColor text = QtColors::toQColor(foreColor_, app);
+    p.setColor(QPalette::Active, QPalette::Text, text);
+    p.setColor(QPalette::Inactive, QPalette::Text, text);
+    w->setPalette(p);
+}
+
+bool QtFlatEdit::filterEvent(QObject* watched, QEvent* event)
+{
+    if (watched != qwidget() || dispatching_)
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress: return keyPress(static_cast<QKeyEvent*>(event));
+    case QEvent::KeyRelease: return keyRelease(static_cast<QKeyEvent*>(event));
+    case QEvent::InputMethod: return inputMethod(static_cast<QInputMethodEvent*>(event));
+    case QEvent::FocusOut: pressed_.clear(); return false;
+    default: return false;
+    }
+}
+
+void QtFlatEdit::sendToWidget(QEvent& event)
+{
+    dispatching_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{dispatching_};
+    QCoreApplication::sendEvent(widget(), &event);
+}
+
+bool QtFlatEdit::keyPress(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+        return false; // the focus moves; the original forms raised no key events for it
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    qint16 keyCode = QtKeys::keyCode(key, mods);
+    qint16 shift = QtKeys::shiftBits(mods);
+    const QString text = event->text();
+    const bool typed = isPrintable(text) && !(shift & (ShiftBits::Ctrl | ShiftBits::Alt));
+    if (keyCode == 0 && !typed)
+        return false; // a key the original forms had no code for: Qt's own handling
+    pressed_.insert(key, {keyCode, shift});
+
+    bool consumed = true;
+    guarded([&] {
+        const qint16 givenCode = keyCode, givenShift = shift;
+        raiseKeyDown(keyCode, shift);
+        pressed_.insert(key, {keyCode, shift});
+        if (typed) {
+            // A typed character goes on whatever KeyDown left.
+            for (QChar c : text) {
+                qint16 keyAscii = qint16(c.unicode());
+                raiseKeyPress(keyAscii);
+                applyCharacter(keyAscii);
+            }
+            return;
+        }
+        const bool sameKey = keyCode == givenCode && shift == givenShift;
+        if (const qint16 character = characterOf(keyCode, shift)) {
+            qint16 keyAscii = character;
+            raiseKeyPress(keyAscii);
+            // Shortcuts (Ctrl+C, Ctrl+V...) and Escape, left as they came, are Qt's:
+            // Escape then reaches the dialog the edit is on.
+            const bool leftAlone = sameKey && keyAscii == character;
+            if (leftAlone && (keyAscii < 0x20 && keyAscii != KeyCodes::Back && keyAscii != KeyCodes::Return)) {
+                consumed = false;
+                return;
+            }
+            applyCharacter(keyAscii);
+            return;
+        }
+        if (sameKey) {
+            consumed = false; // Delete, arrows, Home, End...: the QLineEdit's own handling
+            return;
+        }
+        const int replacement = QtKeys::qtKey(keyCode);
+        if (keyCode == 0 || replacement == Qt::Key_unknown)
+            return; // cancelled
+        QKeyEvent instead(QEvent::KeyPress, replacement, QtKeys::modifiers(shift));
+        sendToWidget(instead);
+    });
+    return consumed;
+}
+
+bool QtFlatEdit::keyRelease(QKeyEvent* event)
+{
+    if (event->isAutoRepeat())
+        return false;
+    const auto down = pressed_.constFind(event->key());
+    if (down == pressed_.constEnd())
+        return false; // pressed elsewhere (a key that moved the focus here)
+    qint16 keyCode = down.value().first;
+    qint16 shift = down.value().second;
+    pressed_.erase(down);
+    guarded([&] { raiseKeyUp(keyCode, shift); });
+    return false;
+}
+
+bool QtFlatEdit::inputMethod(QInputMethodEvent* event)
+{
+    // Committed text of an input method is typed text: KeyPress for each character.
+    if (!event->preeditString().isEmpty() || event->commitString().isEmpty() || event->replacementLength() != 0)
+        return false;
+    const QString committed = event->commitString();
+    QInputMethodEvent endComposition; // clears what the input method showed
+    sendToWidget(endComposition);
+    guarded([&] {
+        for (QChar c : committed) {
+            qint16 keyAscii = qint16(c.unicode());
+            raiseKeyPress(keyAscii);
+            applyCharacter(keyAscii);
+        }
+    });
+    return true;
+}
+
+void QtFlatEdit::applyCharacter(qint16 keyAscii)
+{
+    QLineEdit* e = qobject_cast<QLineEdit*>(qwidget());
+    if (!e || locked_ || keyAscii == 0)
+        return;
+    const auto u = char16_t(quint16(keyAscii));
+    if (u == KeyCodes::Back) {
+        e->backspace();
+        return;
+    }
+    if (u < 0x20 || u == 0x7F)
+        return; // Enter, Escape and other control characters type nothing
+    if (maxLength_ > 0 && e->text().size() - e->selectionLength() + 1 > maxLength_)
+        return;
+    e->insert(QString(QChar(u)));
+}
+
+} // namespace zev

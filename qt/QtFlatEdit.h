@@ -1,0 +1,73 @@
+#pragma once
+
+#include "framework/FlatEdit.h"
+#include "qt/QtAdapter.h"
+
+#include <QLineEdit>
+#include <QHash>
+#include <utility>
+
+class QKeyEvent;
+class QInputMethodEvent;
+
+namespace zev {
+
+// A FlatEdit over a QLineEdit. Real key presses raise KeyDown, KeyPress and
+// KeyUp with arguments the handlers may change; the edit then does what the
+// handlers left (KeyAscii 0 cancels the character, another KeyAscii types that
+// one instead, another KeyCode acts as that key). Tab and Shift+Tab move the
+// focus without key events, as on the original forms.
+class QtFlatEdit : public QtWidgetBase<FlatEdit, QLineEdit> {
+public:
+    QtFlatEdit(const WidgetDesign& design, const FontDesc& font, QWidget* parent, QtControlHost* host);
+
+    QString Text() const override;
+    void setText(const QString& text) override;
+    qint16 Appearance() const override { return appearance_; }
+    void setAppearance(qint16 appearance) override;
+    bool Locked() const override { return locked_; }
+    void setLocked(bool locked) override;
+    qint32 MaxLength() const override { return maxLength_; }
+    void setMaxLength(qint32 length) override;
+    qint32 SelStart() const override;
+    void setSelStart(qint32 start) override;
+    qint32 SelLength() const override;
+    void setSelLength(qint32 length) override;
+    qint16 Alignment() const override { return alignment_; }
+    void setAlignment(qint16 alignment) override;
+    Font& font() override { return font_; }
+    OleColor ForeColor() const override { return foreColor_; }
+    void setForeColor(OleColor color) override;
+    OleColor BackColor() const override { return backColor_; }
+    void setBackColor(OleColor color) override;
+
+    void applyColors() override;
+
+protected:
+    bool filterEvent(QObject* watched, QEvent* event) override;
+
+private:
+    class LengthLimit;
+    bool keyPress(QKeyEvent* event);
+    bool keyRelease(QKeyEvent* event);
+    bool inputMethod(QInputMethodEvent* event);
+    // What typing the character does, as the contract's edit box does it.
+    void applyCharacter(qint16 keyAscii);
+    void sendToWidget(QEvent& event);
+
+    Font font_;
+    qint16 appearance_ = 1;
+    bool locked_ = false;
+    qint32 maxLength_ = 0;
+    qint16 alignment_ = 0;
+    OleColor foreColor_ = Colors::WindowText;
+    OleColor backColor_ = Colors::WindowBackground;
+    int programmatic_ = 0;    // inside a write of our own: no Change from Qt's signal
+    qsizetype shownLength_ = 0; // the text's length before the change being validated
+    bool dispatching_ = false; // an event we hand to the QLineEdit ourselves
+    // Keys pressed here, whose release raises KeyUp, with the arguments KeyDown
+    // left: KeyUp starts from them, as the test kit's edit box does.
+    QHash<int, std::pair<qint16, qint16>> pressed_;
+};
+
+} // namespace zev

@@ -1,0 +1,59 @@
+#include "qt/QtSSPanel.h"
+
+#include "qt/QtColors.h"
+#include "qt/QtFonts.h"
+
+#include <QGuiApplication>
+
+namespace zev {
+
+QtSSPanel::QtSSPanel(const WidgetDesign& design, const FontDesc& font, QWidget* parent, QtControlHost* host)
+    : QtWidgetBase<SSPanel, QLabel>(design.name, new QLabel(parent), host), font_(font)
+{
+    QLabel* l = widget();
+    l->setTextFormat(Qt::PlainText);
+    l->setText(design.caption);
+    l->setFrameShape(QFrame::Panel);
+    l->setFrameShadow(QFrame::Raised);
+    l->setLineWidth(1);
+    l->setIndent(3);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    l->setAutoFillBackground(true);
+    l->setFocusPolicy(Qt::NoFocus);
+    if (design.foreColor)
+        foreColor_ = *design.foreColor;
+    if (design.backColor)
+        backColor_ = *design.backColor;
+    applyColors();
+    l->setFont(QtFonts::toQFont(font_.value()));
+    font_.onChanged = [this] {
+        if (QWidget* w = qwidget())
+            w->setFont(QtFonts::toQFont(font_.value()));
+    };
+}
+
+void QtSSPanel::setBackColor(OleColor color)
+{
+    backColor_ = color;
+    applyColors();
+}
+
+void QtSSPanel::setForeColor(OleColor color)
+{
+    foreColor_ = color;
+    applyColors();
+}
+
+void QtSSPanel::applyColors()
+{
+    QWidget* w = qwidget();
+    if (!w)
+        return;
+    QPalette p = w->palette();
+    const QPalette app = QGuiApplication::palette();
+    p.setColor(QPalette::Window, QtColors::toQColor(backColor_, app));
+    p.setColor(QPalette::WindowText, QtColors::toQColor(foreColor_, app));
+    w->setPalette(p);
+}
+
+} // namespace zev
