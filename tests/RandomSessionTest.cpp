@@ -1399,18 +1399,9 @@ void runSessions(int defaultCount, int steps)
                 static_cast<long long>(totalSteps), static_cast<long long>(totalChecks));
 }
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int SuiteSequences = 60;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr int SuiteSequences = 60;
-#else
-constexpr int SuiteSequences = 300;
-#endif
-#else
-constexpr int SuiteSequences = 300;
-#endif
-constexpr int StepsPerSequence = 40;
+// A few hundred per control keep the suite near a second, sanitizers included.
+constexpr int SuiteSequences = 400;
+constexpr int StepsPerSequence = 50;
 
 } // namespace
 
