@@ -153,6 +153,7 @@ protected:
     Kind kind() const { return kind_; }
     int depth() const { return depth_; }
     int nestedTotal() const { return nestedTotal_; }
+    int nestedInStep() const { return nestedInStep_; }
     bool mayNest() const { return depth_ <= 3 && nestedInStep_ < 6; }
 
     template <typename C>
