@@ -283,6 +283,10 @@ void ZEVNumeric::assignText(const QString& s)
 
 void ZEVNumeric::onChange()
 {
+    // Only the change of the display write itself is excused: a text that a
+    // Change handler writes during that write is checked like any other.
+    const bool ownDisplay = writingDisplay_;
+    writingDisplay_ = false;
     const QString t = txtValue_.Text();
     if (!t.isEmpty()) {
         double n;
@@ -290,7 +294,7 @@ void ZEVNumeric::onChange()
             lastNumericValue_ = n;
         } else if (isStartOfNumber(t)) {
             setText(t);
-        } else if (!writingDisplay_) {
+        } else if (!ownDisplay) {
             // The last keystroke made the text unreadable: back to the last
             // number, with the caret one place left of where it was.
             const qint32 target = std::max(0, txtValue_.SelStart() - 1);

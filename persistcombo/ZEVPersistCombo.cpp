@@ -725,8 +725,9 @@ void ZEVPersistCombo::txtCode_KeyDown(qint16& KeyCode, qint16& Shift)
 
     QVariantList arguments{PendingPrimaryKey_, false, qint32(source)};
     host_.RaiseEvent(EvSearch, arguments);
-    PendingPrimaryKey_ = VariantConvert::toString(arguments.at(0));
-    const bool success = VariantConvert::toBoolean(arguments.at(1));
+    // A handler may leave any type in the slots, or drop them: read them as the container would.
+    PendingPrimaryKey_ = VariantConvert::toString(arguments.value(0));
+    const bool success = VariantConvert::toBoolean(arguments.value(1));
 
     if (success) {
         Loaded_ = true;
