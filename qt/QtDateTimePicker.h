@@ -6,6 +6,7 @@
 #include <QCalendarWidget>
 #include <QDateTimeEdit>
 #include <QPointer>
+#include <optional>
 
 namespace zev {
 
@@ -19,6 +20,8 @@ public:
     QtDateTimePicker(const WidgetDesign& design, const FontDesc& font, QWidget* parent, QtControlHost* host);
 
     QDateTime Value() const override;
+    void applyColors() override;
+
     void setValue(const QDateTime& value) override;
 
     static QDateTime earliest();
@@ -38,6 +41,9 @@ private:
     int programmatic_ = 0;
     bool dispatching_ = false;
     int changes_ = 0;
+    // Colours a design gives; otherwise the theme's.
+    std::optional<OleColor> foreColor_;
+    std::optional<OleColor> backColor_;
 };
 
 } // namespace zev
