@@ -12,6 +12,16 @@
 namespace zev {
 
 namespace {
+// Tab and Shift+Tab leave the picker, as they leave every other widget of a
+// form; the day, month and year are reached with the arrow keys.
+class PickerEdit : public QDateTimeEdit {
+public:
+    using QDateTimeEdit::QDateTimeEdit;
+
+protected:
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
+
 // The value that stands for Null: the edit's minimum, shown as its special (blank) text.
 QDateTime nullValue() { return QDateTime(QDate(1600, 12, 31), QTime(0, 0, 0)); }
 
@@ -35,7 +45,7 @@ QDateTime QtDateTimePicker::latest() { return QDateTime(QDate(9999, 12, 31), QTi
 
 QtDateTimePicker::QtDateTimePicker(const WidgetDesign& design, const FontDesc& font, QWidget* parent,
                                    QtControlHost* host)
-    : QtWidgetBase<DateTimePicker, QDateTimeEdit>(design.name, new QDateTimeEdit(parent), host), font_(font),
+    : QtWidgetBase<DateTimePicker, QDateTimeEdit>(design.name, new PickerEdit(parent), host), font_(font),
       foreColor_(design.foreColor), backColor_(design.backColor)
 {
     QDateTimeEdit* e = widget();
