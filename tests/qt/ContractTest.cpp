@@ -325,6 +325,21 @@ const Scenario scenarios[] = {
          r.click(*r.cmdGo);
      },
      {"+txtA(txtA)", "-txtA(txtB)", "+txtB(txtB)", "-txtB(cmdGo)", "+cmdGo(cmdGo)", "click cmdGo"}, nullptr},
+    {"an edit box keeps its selection while the focus is elsewhere, and has it again after SetFocus",
+     [](Rig& r) {
+         r.txtA->setText("abcd");
+         r.type(*r.txtA, "");
+         r.txtA->setSelStart(1);
+         r.txtA->setSelLength(2);
+         r.tab();
+         r.log << QStringLiteral("away %1+%2").arg(r.txtA->SelStart()).arg(r.txtA->SelLength());
+         r.txtA->setSelStart(3); // written while away
+         r.log << QStringLiteral("moved %1+%2").arg(r.txtA->SelStart()).arg(r.txtA->SelLength());
+         r.txtA->setSelLength(1);
+         r.txtA->SetFocus();
+     },
+     {"txtA=abcd@0", "+txtA(txtA)", "-txtA(txtB)", "+txtB(txtB)", "away 1+2", "moved 3+0", "-txtB(txtA)", "+txtA(txtA)"},
+     "txtA=abcd@3+1 txtB= cbo=-1: dtp=null"},
     {"a click on a button that keeps the focus leaves the edit box focused, its text and caret as they were",
      [](Rig& r) {
          r.type(*r.txtA, "7");
