@@ -8,6 +8,7 @@
 namespace zev {
 
 struct ClassDescriptor;
+class ZEVControlWidget;
 
 // One control in Designer's widget box: its Qt class, header, toolbox image,
 // texts and the size a new one is placed with (its design size at 96 DPI).
@@ -22,7 +23,8 @@ public:
         const char* toolTip;
         const char* whatsThis;
         const ClassDescriptor& (*descriptor)();
-        QWidget* (*create)(QWidget* parent);
+        ZEVControlWidget* (*create)(QWidget* parent);
+        const QMetaObject* meta;
     };
 
     ZEVDesignerWidget(const Entry& entry, QObject* parent);
@@ -47,6 +49,7 @@ public:
 private:
     const Entry& entry_;
     bool initialized_ = false;
+    bool inDesigner_ = false; // initialized by Designer itself (QUiLoader does not)
 };
 
 // The five controls of the library, in the group "ZEV Suite Controls".

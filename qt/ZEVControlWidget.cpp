@@ -92,13 +92,13 @@ ZEVControlWidget::~ZEVControlWidget()
 
 Control& ZEVControlWidget::control() const
 {
-    ensureStarted();
+    ensureStartedForRead();
     return *control_;
 }
 
 QtControlHost& ZEVControlWidget::host() const
 {
-    ensureStarted();
+    ensureStartedForRead();
     return *host_;
 }
 
@@ -106,6 +106,12 @@ void ZEVControlWidget::ensureStarted() const
 {
     if (state_ == State::Fresh)
         const_cast<ZEVControlWidget*>(this)->startNow();
+}
+
+void ZEVControlWidget::ensureStartedForRead() const
+{
+    if (!startsWhenShown_)
+        ensureStarted();
 }
 
 void ZEVControlWidget::start() { ensureStarted(); }

@@ -104,6 +104,12 @@ public:
     void setReportsFailures(bool reports) { reportsFailures_ = reports; }
     bool reportsFailures() const { return reportsFailures_; }
 
+    // For a form editor that reads a property back after each write while it
+    // builds a form (Qt Designer does): a fresh widget is then started only
+    // when shown, by start(), a method or a save, not by a property read; a
+    // read before that answers from the control as Initialize left it.
+    void setStartsWhenShown(bool whenShown) { startsWhenShown_ = whenShown; }
+
     // The control's size in twips; the control lays itself out at once, shown
     // or not (a hidden widget sized in pixels does so when it is shown).
     void resizeTwips(float width, float height);
@@ -176,7 +182,9 @@ private:
         std::function<void()> apply;
     };
 
+    // Reads start a fresh widget unless it starts when shown.
     void ensureStarted() const;
+    void ensureStartedForRead() const;
     void startNow();
     void report(const std::function<void()>& f);
     void dispatch(int number, QVariantList& arguments);
@@ -194,6 +202,7 @@ private:
     State state_ = State::Fresh;
     bool initialized_ = false;
     bool reportsFailures_ = false;
+    bool startsWhenShown_ = false;
     QSizeF resizedAt_; // the size in twips the control last laid itself out for
     double dpiAtResize_ = 0;
 };
