@@ -19,9 +19,10 @@ class Label;
 // pickers dtpInicio and dtpFim (an invalid QDateTime is Null, no date). They
 // are not properties of the control, are not saved with a form and do not
 // appear in Designer. Writing one sets its picker and selects
-// "<===== Customizado ====>", as the user's own edit of a picker does; a
-// QDataWidgetMapper binds a start column to the USER property and an end
-// column by addMapping(widget, section, "PeriodEnd").
+// "<===== Customizado ====>", as the user's own edit of a picker does. A
+// QDataWidgetMapper, which maps a widget once, binds a start column to the
+// USER property; a second mapper on the same model binds an end column with
+// addMapping(widget, section, "PeriodEnd").
 //
 // "Today" comes from a Clock: the system's, or one the host supplies. Passed
 // to the constructor it also governs the preset the control applies when it
