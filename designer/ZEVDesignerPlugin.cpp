@@ -111,9 +111,7 @@ void ZEVDesignerWidget::initialize(QDesignerFormEditorInterface* core)
 QString ZEVDesignerWidget::domXml() const
 {
     const ClassDescriptor& d = entry_.descriptor();
-    QString objectName = controlName();
-    objectName[0] = objectName[0].toLower(); // zEVNumeric
-    objectName.replace(0, 3, QStringLiteral("zev"));
+    const QString objectName = QStringLiteral("zev") + controlName().mid(3); // zevNumeric
     // The text properties hold data (codes, descriptions, formats, field
     // names), not texts to translate: untranslatable, so that uic sets them
     // in setupUi and a retranslation never writes them again.

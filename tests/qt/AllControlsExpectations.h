@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -55,6 +56,11 @@ inline void expectAllControlsLoaded(QWidget& form)
     const QFont priceFont = price->property("Font").value<QFont>();
     EXPECT_EQ(priceFont.family(), QStringLiteral("Courier New"));
     EXPECT_EQ(priceFont.pointSizeF(), 10.0);
+
+    QWidget* quantity = control(form, "quantity");
+    ASSERT_NE(quantity, nullptr);
+    EXPECT_EQ(quantity->property("Format").toInt(), 1); // an enumeration value by its qualified name
+    EXPECT_EQ(innerText(quantity, "txtValue"), QLocale().toCurrencyString(2.0, QString(), 2));
 
     // Description was listed before Code, whose change would have emptied it.
     EXPECT_EQ(customer->property("Code").toString(), QStringLiteral("12"));

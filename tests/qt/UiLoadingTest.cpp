@@ -76,7 +76,7 @@ TEST_F(UiLoading, QUiLoaderAppliesTheDesignInTheControlsReadingOrder)
     ApplicationLoader loader;
     std::unique_ptr<QWidget> form(loader.load(&file));
     ASSERT_TRUE(form) << loader.errorString().toStdString();
-    EXPECT_EQ(loader.made.size(), 5);
+    EXPECT_EQ(loader.made.size(), 6);
     expectAllControlsLoaded(*form);
 }
 
