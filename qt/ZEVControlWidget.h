@@ -52,14 +52,18 @@ class MemoryPropertyBag;
 //     price->Text();                        // first use: started; 12,5, shown as 12,500
 // and every write after the start applies at once, events included. Events of
 // the start itself (a saved Code raises CodeChange) reach the handlers
-// connected by then. Start::New starts the control new at once.
+// connected by then. As with a saved form, a property not written reads its
+// default: a lookup given Code and Description before its first use comes up
+// with Loaded False unless Loaded is written too. Start::New starts the
+// control new at once, for code that wants each write applied as it comes.
 //
 // A control's widget (ZEVNumericWidget...) adds, and needs nothing else:
 // - a constructor (QWidget* parent = nullptr, Start start = Start::Fresh)
 //   passing ZEVxxx::descriptor(), then bindEvent for each event signal
 //   (unboundEvents() must come back empty);
 // - one Q_PROPERTY per public property, named as the property, the main value
-//   marked USER, each setter going through write() (or writeColor/writeFont);
+//   marked USER, each setter going through write() (writeValue, writeColor,
+//   writeFont);
 //   its NOTIFY signal (no arguments, "<Name>Changed") is emitted whenever the
 //   control reports PropertyChanged with that name; properties hidden from a
 //   host's property sheet are DESIGNABLE false;
