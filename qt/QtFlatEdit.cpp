@@ -100,8 +100,10 @@ QtFlatEdit::QtFlatEdit(const WidgetDesign& design, const FontDesc& font, QWidget
     };
     QObject::connect(e, &QLineEdit::textChanged, context(), [this](const QString& text) {
         shownLength_ = text.size();
-        if (!programmatic_)
+        if (!programmatic_) {
+            keepSelection(); // a drop into the unfocused box
             guarded([this] { raiseChange(); });
+        }
     });
 }
 
@@ -115,6 +117,7 @@ void QtFlatEdit::setText(const QString& text)
     ++programmatic_;
     e->setText(text);
     e->setCursorPosition(0); // QLineEdit leaves the caret at the end
+    keepSelection();
     --programmatic_;
     raiseChange();
 }
@@ -140,6 +143,8 @@ void QtFlatEdit::setMaxLength(qint32 length)
 
 qint32 QtFlatEdit::SelStart() const
 {
+    if (kept_ && !widget()->hasFocus())
+        return kept_->start;
     const QLineEdit* e = widget();
     return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
 }
@@ -150,9 +155,13 @@ void QtFlatEdit::setSelStart(qint32 start)
         throw ControlError(ErrInvalidPropertyValue);
     QLineEdit* e = widget();
     e->setCursorPosition(int(std::min<qsizetype>(start, e->text().size())));
+    keepSelection();
 }
 
-qint32 QtFlatEdit::SelLength() const { return widget()->selectionLength(); }
+qint32 QtFlatEdit::SelLength() const
+{
+    return kept_ && !widget()->hasFocus() ? kept_->length : widget()->selectionLength();
+}
 
 void QtFlatEdit::setSelLength(qint32 length)
 {
@@ -165,6 +174,32 @@ void QtFlatEdit::setSelLength(qint32 length)
         e->setSelection(start, n);
     else
         e->setCursorPosition(start);
+    keepSelection();
+}
+
+void QtFlatEdit::keepSelection()
+{
+    if (!kept_)
+        return; // focused: the QLineEdit's own is the one
+    const QLineEdit* e = widget();
+    if (e->hasFocus()) {
+        kept_.reset(); // set while the focus comes in: nothing left to restore
+        return;
+    }
+    if (e->hasSelectedText())
+        kept_ = Selection{e->selectionStart(), e->selectionLength(), e->cursorPosition() == e->selectionStart()};
+    else
+        kept_ = Selection{e->cursorPosition(), 0, false};
+}
+
+void QtFlatEdit::restoreSelection()
+{
+    QLineEdit* e = widget();
+    const Selection s = *kept_;
+    if (s.length > 0)
+        e->setSelection(s.caretAtStart ? s.start + s.length : s.start, s.caretAtStart ? -s.length : s.length);
+    else
+        e->setCursorPosition(std::min(s.start, int(e->text().size())));
 }
 
 void QtFlatEdit::setAlignment(qint16 alignment)
@@ -208,7 +243,8 @@ bool QtFlatEdit::filterEvent(QObject* watched, QEvent* event)
     case QEvent::KeyPress: return keyPress(static_cast<QKeyEvent*>(event));
     case QEvent::KeyRelease: return keyRelease(static_cast<QKeyEvent*>(event));
     case QEvent::InputMethod: return inputMethod(static_cast<QInputMethodEvent*>(event));
-    case QEvent::FocusOut: pressed_.clear(); return false;
+    case QEvent::FocusOut: return focusOut(static_cast<QFocusEvent*>(event));
+    case QEvent::FocusIn: return focusIn(static_cast<QFocusEvent*>(event));
     default: return false;
     }
 }
@@ -276,6 +312,35 @@ bool QtFlatEdit::keyPress(QKeyEvent* event)
         sendToWidget(instead);
     });
     return consumed;
+}
+
+bool QtFlatEdit::focusOut(QFocusEvent* event)
+{
+    pressed_.clear();
+    // An edit box keeps its selection (the LostFocus handlers, run by now, may
+    // have set it) while the focus is elsewhere; a QLineEdit drops it, then
+    // or when its window is next activated. SelStart and SelLength answer
+    // from the copy until the focus comes back.
+    if (event->reason() != Qt::PopupFocusReason) {
+        const QLineEdit* e = widget();
+        kept_ = e->hasSelectedText()
+            ? Selection{e->selectionStart(), e->selectionLength(), e->cursorPosition() == e->selectionStart()}
+            : Selection{e->cursorPosition(), 0, false};
+    }
+    return false;
+}
+
+bool QtFlatEdit::focusIn(QFocusEvent* event)
+{
+    if (!kept_)
+        return false;
+    // Back by the program or with its window: as it was left. By the mouse or
+    // Tab, the QLineEdit places the caret or selects all, as an edit box does.
+    const auto reason = event->reason();
+    if (reason != Qt::MouseFocusReason && reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason)
+        restoreSelection();
+    kept_.reset();
+    return false;
 }
 
 bool QtFlatEdit::keyRelease(QKeyEvent* event)

@@ -5,8 +5,10 @@
 
 #include <QLineEdit>
 #include <QHash>
+#include <optional>
 #include <utility>
 
+class QFocusEvent;
 class QKeyEvent;
 class QInputMethodEvent;
 
@@ -16,7 +18,8 @@ namespace zev {
 // KeyUp with arguments the handlers may change; the edit then does what the
 // handlers left (KeyAscii 0 cancels the character, another KeyAscii types that
 // one instead, another KeyCode acts as that key). Tab and Shift+Tab move the
-// focus without key events, as on the original forms.
+// focus without key events, as on the original forms. The selection stays
+// when the focus leaves.
 class QtFlatEdit : public QtWidgetBase<FlatEdit, QLineEdit> {
 public:
     QtFlatEdit(const WidgetDesign& design, const FontDesc& font, QWidget* parent, QtControlHost* host);
@@ -50,6 +53,10 @@ private:
     class LengthLimit;
     bool keyPress(QKeyEvent* event);
     bool keyRelease(QKeyEvent* event);
+    bool focusOut(QFocusEvent* event);
+    bool focusIn(QFocusEvent* event);
+    void keepSelection();
+    void restoreSelection();
     bool inputMethod(QInputMethodEvent* event);
     // What typing the character does, as the contract's edit box does it.
     void applyCharacter(qint16 keyAscii);
@@ -68,6 +75,13 @@ private:
     // Keys pressed here, whose release raises KeyUp, with the arguments KeyDown
     // left: KeyUp starts from them, as the test kit's edit box does.
     QHash<int, std::pair<qint16, qint16>> pressed_;
+    // The selection while the focus is elsewhere (see focusOut).
+    struct Selection {
+        int start = 0;
+        int length = 0;
+        bool caretAtStart = false;
+    };
+    std::optional<Selection> kept_;
 };
 
 } // namespace zev

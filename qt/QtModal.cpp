@@ -1,7 +1,7 @@
 #include "qt/QtModal.h"
 
+#include <QApplication>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QPointer>
 #include <QTimer>
 
@@ -38,7 +38,13 @@ int exec(QDialog& dialog)
                 shown->reject();
         });
     }
-    return dialog.exec();
+    QPointer<QWidget> owner = QApplication::activeWindow();
+    const int result = dialog.exec();
+    // The window the dialog was over is active again before the call returns,
+    // as a message box's owner is, so that a SetFocus right after takes effect.
+    if (owner && owner != &dialog && owner->isVisible() && QApplication::activeWindow() != owner)
+        QApplication::setActiveWindow(owner);
+    return result;
 }
 
 } // namespace zev::QtModal

@@ -1,0 +1,362 @@
+// The five control widgets as Qt sees them: their members published as Qt
+// properties, signals and invokable methods; typed events with by-reference
+// arguments; a form of all five saved to JSON and loaded back; QDataWidgetMapper.
+
+#include "QtTestSupport.h"
+#include "daterange/DateRangePresets.h"
+#include "framework/ComboBox.h"
+#include "qt/QtFormPersistence.h"
+#include "qt/ZEVCodeDescriptionWidget.h"
+#include "qt/ZEVDateRangeWidget.h"
+#include "qt/ZEVDescriptionOnlyWidget.h"
+#include "qt/ZEVNumericWidget.h"
+#include "qt/ZEVPersistComboWidget.h"
+#include "testkit/TestClock.h"
+
+#include <QComboBox>
+#include <QDataWidgetMapper>
+#include <QLineEdit>
+#include <QMetaMethod>
+#include <QMetaProperty>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <memory>
+
+using namespace zev;
+using namespace zev::testing;
+
+namespace {
+
+const QDateTime Now(QDate(2024, 5, 15), QTime(10, 0, 0));
+
+class PtBr : public ::testing::Test {
+protected:
+    void SetUp() override { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+};
+
+// A form of the five, as an application's form code (or uic) makes it.
+struct FiveControls {
+    QWidget window;
+    ZEVNumericWidget* price;
+    ZEVCodeDescriptionWidget* customer;
+    ZEVDescriptionOnlyWidget* product;
+    ZEVPersistComboWidget* filter;
+    ZEVDateRangeWidget* period;
+    QLineEdit* elsewhere; // another field of the form
+
+    explicit FiveControls(ZEVControlWidget::Start start, std::shared_ptr<const Clock> clock = nullptr)
+        : price(new ZEVNumericWidget(&window, start)), customer(new ZEVCodeDescriptionWidget(&window, start)),
+          product(new ZEVDescriptionOnlyWidget(&window, start)), filter(new ZEVPersistComboWidget(&window, start)),
+          period(new ZEVDateRangeWidget(&window, start, std::move(clock))), elsewhere(new QLineEdit(&window))
+    {
+        price->setObjectName(QStringLiteral("price"));
+        customer->setObjectName(QStringLiteral("customer"));
+        product->setObjectName(QStringLiteral("product"));
+        filter->setObjectName(QStringLiteral("filter"));
+        period->setObjectName(QStringLiteral("period"));
+        customer->move(0, 40);
+        product->move(0, 70);
+        filter->move(0, 100);
+        period->move(0, 160);
+        elsewhere->move(300, 0);
+        window.resize(600, 300);
+    }
+    QList<ZEVControlWidget*> all() const { return {price, customer, product, filter, period}; }
+};
+
+QLineEdit* edit(ZEVControlWidget* w, const char* name)
+{
+    return qobject_cast<QLineEdit*>(w->host().qwidget(QString::fromLatin1(name)));
+}
+
+// Types into an inner edit box as a user does: focus, select all, type.
+void retype(QLineEdit* e, const QString& text)
+{
+    e->setFocus(Qt::MouseFocusReason);
+    e->selectAll();
+    keyboardType(e, text);
+}
+
+// What the widgets add to the control's members, and why.
+const QStringList addedProperties{QStringLiteral("PeriodStart"), QStringLiteral("PeriodEnd")}; // the period, for mappers
+
+} // namespace
+
+TEST(ControlWidgets, EachPublishesItsControlsMembersAsQtMembers)
+{
+    QWidget form;
+    const struct {
+        ZEVControlWidget* widget;
+        const char* user;
+    } cases[] = {
+        {new ZEVNumericWidget(&form), "Text"},
+        {new ZEVCodeDescriptionWidget(&form), "Code"},
+        {new ZEVDescriptionOnlyWidget(&form), "Description"},
+        {new ZEVPersistComboWidget(&form), "Code"},
+        {new ZEVDateRangeWidget(&form), "PeriodStart"},
+    };
+    for (const auto& c : cases) {
+        const ClassDescriptor& d = c.widget->descriptor();
+        const QMetaObject* meta = c.widget->metaObject();
+        SCOPED_TRACE(d.className.toStdString());
+        EXPECT_TRUE(c.widget->unboundEvents().isEmpty());
+        EXPECT_STREQ(meta->userProperty().name(), c.user);
+        EXPECT_EQ(c.widget->sizeHint(), QSize(qRound(d.designWidth / 15), qRound(d.designHeight / 15)));
+        QStringList published;
+        for (const MemberInfo& m : d.members) {
+            SCOPED_TRACE(m.name.toStdString());
+            const QByteArray name = m.name.toLatin1();
+            if (m.kind == MemberKind::Property) {
+                const int index = meta->indexOfProperty(name);
+                ASSERT_GE(index, 0);
+                const QMetaProperty p = meta->property(index);
+                EXPECT_TRUE(p.isWritable());
+                // Hidden from a host's property sheet, hidden from Designer's.
+                EXPECT_EQ(p.isDesignable(), !m.hidden);
+                published << m.name;
+            } else if (m.kind == MemberKind::Method) {
+                bool found = false;
+                for (int i = meta->methodOffset(); i < meta->methodCount(); ++i)
+                    found |= meta->method(i).name() == name && meta->method(i).methodType() == QMetaMethod::Method;
+                EXPECT_TRUE(found) << "no Q_INVOKABLE";
+            }
+        }
+        for (const EventInfo& e : d.events) {
+            SCOPED_TRACE(e.name.toStdString());
+            bool found = false;
+            for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+                const QMetaMethod s = meta->method(i);
+                if (s.methodType() != QMetaMethod::Signal || s.name() != e.name.toLatin1())
+                    continue;
+                found = true;
+                ASSERT_EQ(s.parameterCount(), e.arguments.size());
+                for (int a = 0; a < s.parameterCount(); ++a) {
+                    EXPECT_EQ(QString::fromLatin1(s.parameterNames()[a]), e.arguments[a]);
+                    EXPECT_TRUE(s.parameterTypeName(a).endsWith('&')) << "by reference";
+                }
+            }
+            EXPECT_TRUE(found) << "no signal";
+        }
+        // Nothing else, but what the widgets document as their own.
+        for (int i = ZEVControlWidget::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
+            const QString name = QString::fromLatin1(meta->property(i).name());
+            EXPECT_TRUE(published.contains(name) || addedProperties.contains(name)) << name.toStdString();
+        }
+        EXPECT_FALSE(c.widget->isStarted()); // looking at it is no use of it
+    }
+}
+
+TEST_F(PtBr, EventsReachTypedSignalsWhoseReferencesTheHandlersChange)
+{
+    FiveControls f(ZEVControlWidget::Start::Fresh);
+    // The numeric field: the handler turns every 9 typed into an 8.
+    QObject::connect(f.price, &ZEVNumericWidget::KeyPress, [](qint16& KeyAscii) {
+        if (KeyAscii == '9')
+            KeyAscii = '8';
+    });
+    // The code lookup finds code 12 and refuses to let it go.
+    QObject::connect(f.customer, &ZEVCodeDescriptionWidget::Search,
+                     [&](QString& PrimaryKey, bool& Success, eSource& Source) {
+                         if (f.customer->Code() != QLatin1String("12") || Source != F3)
+                             return;
+                         f.customer->setDescription(QStringLiteral("Acme"));
+                         PrimaryKey = QStringLiteral("42");
+                         Success = true;
+                     });
+    int unloads = 0;
+    QObject::connect(f.customer, &ZEVCodeDescriptionWidget::Unload, [&](qint16& Cancel) {
+        ++unloads;
+        Cancel = 1;
+    });
+    QSignalSpy added(f.filter, qOverload<>(&ZEVPersistComboWidget::AddItem));
+    showActive(f.window);
+
+    retype(edit(f.price, "txtValue"), QStringLiteral("19"));
+    EXPECT_EQ(f.price->Text(), QStringLiteral("18"));
+
+    f.customer->setCode(QStringLiteral("12"));
+    QTest::keyClick(edit(f.customer, "txtCode"), Qt::Key_F3);
+    EXPECT_TRUE(f.customer->Loaded());
+    EXPECT_EQ(f.customer->PrimaryKey(), QStringLiteral("42"));
+    unloads = 0;
+    keyboardType(edit(f.customer, "txtCode"), QStringLiteral("3")); // the host cancels: the code comes back
+    EXPECT_GE(unloads, 1);
+    EXPECT_EQ(f.customer->Code(), QStringLiteral("12"));
+
+    f.filter->setShowCodeInCombo(true);
+    f.filter->AddItem(QStringLiteral("Beta"), QStringLiteral("K5"), QStringLiteral("5"));
+    EXPECT_EQ(added.count(), 1);
+    EXPECT_EQ(f.filter->GetPkey(0), QStringLiteral("K5"));
+    // Methods answer through the meta-object system too.
+    QString code;
+    EXPECT_TRUE(QMetaObject::invokeMethod(f.filter, "GetCode", Q_RETURN_ARG(QString, code), Q_ARG(qint16, 0)));
+    EXPECT_EQ(code, QStringLiteral("5"));
+}
+
+TEST_F(PtBr, TheDateRangeTakesTheHostsClockAndOffersThePeriod)
+{
+    auto clock = std::make_shared<TestClock>(Now);
+    ZEVDateRangeWidget period(nullptr, ZEVControlWidget::Start::Fresh, clock);
+    // Initialize applied "Hoje" by the host's clock.
+    EXPECT_EQ(period.PeriodStart(), QDateTime(QDate(2024, 5, 15), QTime(0, 0)));
+    EXPECT_EQ(period.PeriodEnd(), QDateTime(QDate(2024, 5, 15), QTime(23, 59, 59)));
+    clock->set(QDateTime(QDate(2024, 2, 10), QTime(8, 0)));
+    period.Control_dtpCombo()->setListIndex(3); // "<====== Esse Mês ======>"
+    EXPECT_EQ(period.PeriodEnd(), QDateTime(QDate(2024, 2, 29), QTime(23, 59, 59)));
+    // A period written by the program is one set by hand.
+    EXPECT_TRUE(period.setProperty("PeriodStart", QDateTime(QDate(2024, 1, 2), QTime(0, 0))));
+    EXPECT_EQ(period.Control_dtpCombo()->ListIndex(), DateRangePresets::CustomIndex);
+    EXPECT_EQ(period.PeriodStart(), QDateTime(QDate(2024, 1, 2), QTime(0, 0)));
+    EXPECT_EQ(period.PeriodEnd(), QDateTime(QDate(2024, 2, 29), QTime(23, 59, 59)));
+    period.setPeriodEnd(QDateTime());
+    EXPECT_FALSE(period.PeriodEnd().isValid()); // Null
+}
+
+TEST_F(PtBr, AFormOfAllFiveSavedToJsonLoadsBackTheSame)
+{
+    const auto clock = std::make_shared<TestClock>(Now);
+    FiveControls a(ZEVControlWidget::Start::New, clock);
+    // Every notification has its NOTIFY signal.
+    QStringList notified;
+    for (ZEVControlWidget* w : a.all())
+        QObject::connect(w, &ZEVControlWidget::propertyChanged, [&notified, w](const QString& key) {
+            notified << key;
+            const int index = w->metaObject()->indexOfProperty(key.toLatin1());
+            ASSERT_GE(index, 0) << key.toStdString();
+            EXPECT_EQ(w->metaObject()->property(index).notifySignal().name(), key.toLatin1() + "Changed");
+        });
+    QFont arial;
+    arial.setFamily(QStringLiteral("Arial"));
+
+    a.price->setAppearance(1);
+    a.price->setText(QStringLiteral("-1234,5"));
+    a.price->setCustomFormat(QStringLiteral("#,##0.000"));
+    a.price->setForeColorNegative(QColor(128, 0, 0));
+    a.price->setForeColorZero(QColor(0, 0, 128));
+    a.price->setBackColor(QColor(255, 255, 224));
+    a.price->setLocked(true);
+    a.price->setStartZero(false);
+    a.price->setText(QStringLiteral("-1234,5"));
+
+    a.customer->setCodeMaxLength(6);
+    a.customer->setCodeSize(8);
+    a.customer->setCode(QStringLiteral("000123"));
+    a.customer->setDescription(QStringLiteral("Acme"));
+    a.customer->setPrimaryKey(QStringLiteral("42"));
+    a.customer->setLoaded(true);
+    a.customer->setFieldPkey(QStringLiteral("cliente_id"));
+    a.customer->setFillZeros(true);
+    a.customer->setShowF3(false);
+    a.customer->setFontSize(10);
+    a.customer->setFontBold(true);
+    a.customer->setCodeFont(arial);
+    a.customer->setCodeBackColor(QColor(255, 255, 192));
+    a.customer->setDescriptionForeColor(QColor(0, 0, 128));
+
+    a.product->setDescription(QStringLiteral("Parafuso"));
+    a.product->setPrimaryKey(QStringLiteral("P1"));
+    a.product->setForeColor(QColor(0, 0, 255));
+    a.product->setBackColor(QColor(255, 255, 0));
+    a.product->setFieldPkey(QStringLiteral("produto_id"));
+    a.product->setFontItalic(true);
+    a.product->setFontSize(9); // a new control's fonts are 8.25 pt, which FontSize reads (and saves) as 8
+    a.product->setShowF3(false);
+    a.product->setEnabled(false);
+
+    a.filter->setAllowItemDuplication(true);
+    a.filter->setShowCodeInCombo(true);
+    a.filter->setCodeMaxLength(3);
+    a.filter->setCodeSize(5);
+    a.filter->setCode(QStringLiteral("7"));
+    a.filter->setDescription(QStringLiteral("Sete"));
+    a.filter->setDescriptionBackColor(QColor(224, 255, 224));
+    a.filter->setFontUnderline(true);
+    a.filter->setFontSize(11);
+    a.filter->setLocked(true);
+    a.filter->AddItem(QStringLiteral("Beta"), QStringLiteral("K5"), QStringLiteral("5"));
+
+    a.period->setAppearance(1);
+    a.period->setBackColor(QColor(240, 240, 255));
+    EXPECT_GE(notified.size(), 30);
+
+    const QJsonObject saved = QtFormPersistence::toJson(a.window);
+    FiveControls b(ZEVControlWidget::Start::Fresh, clock);
+    QtFormPersistence::fromJson(b.window, saved);
+
+    // Documented as not kept by the controls: the numeric field's Font; the
+    // period, which is no property of the date range control.
+    const QMap<QString, QStringList> notRestored{{QStringLiteral("ZEVNumeric"), {QStringLiteral("Font")}},
+                                                 {QStringLiteral("ZEVDateRange"), addedProperties}};
+    const QList<ZEVControlWidget*> originals = a.all(), loaded = b.all();
+    for (int c = 0; c < originals.size(); ++c) {
+        const QMetaObject* meta = originals[c]->metaObject();
+        SCOPED_TRACE(originals[c]->className().toStdString());
+        int compared = 0;
+        for (int i = ZEVControlWidget::staticMetaObject.propertyCount(); i < meta->propertyCount(); ++i) {
+            const char* name = meta->property(i).name();
+            if (notRestored.value(originals[c]->className()).contains(QLatin1String(name)))
+                continue;
+            EXPECT_EQ(loaded[c]->property(name), originals[c]->property(name)) << name;
+            ++compared;
+        }
+        EXPECT_GT(compared, 1);
+    }
+    EXPECT_EQ(b.price->Text(), QStringLiteral("-1234,5"));
+    EXPECT_EQ(edit(b.price, "txtValue")->text(), QStringLiteral("-1.234,500"));
+    EXPECT_EQ(b.customer->CodeFont().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(b.filter->persistCombo().ControlListing()->ListCount(), 0); // the list is not saved
+}
+
+TEST_F(PtBr, QDataWidgetMapperBindsEachUserProperty)
+{
+    const auto clock = std::make_shared<TestClock>(Now);
+    FiveControls f(ZEVControlWidget::Start::Fresh, clock);
+    QStandardItemModel model(2, 6);
+    const QDateTime may1(QDate(2024, 5, 1), QTime(0, 0)), may31(QDate(2024, 5, 31), QTime(23, 59, 59));
+    const QVariant rows[2][6] = {
+        {QStringLiteral("1234,5"), QStringLiteral("12"), QStringLiteral("Parafuso"), QStringLiteral("5"), may1, may31},
+        {QStringLiteral("7"), QStringLiteral("34"), QStringLiteral("Porca"), QStringLiteral("6"), QDateTime(), may1},
+    };
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 6; ++c)
+            model.setData(model.index(r, c), rows[r][c]);
+    QDataWidgetMapper mapper;
+    mapper.setModel(&model);
+    mapper.setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
+    mapper.addMapping(f.price, 0);
+    mapper.addMapping(f.customer, 1);
+    mapper.addMapping(f.product, 2);
+    mapper.addMapping(f.filter, 3);
+    mapper.addMapping(f.period, 4);
+    // A mapper maps a widget once: the end of the period through a second one.
+    QDataWidgetMapper ends;
+    ends.setModel(&model);
+    ends.addMapping(f.period, 5, "PeriodEnd");
+    QObject::connect(&mapper, &QDataWidgetMapper::currentIndexChanged, &ends, &QDataWidgetMapper::setCurrentIndex);
+    mapper.toFirst();
+    EXPECT_EQ(f.price->Text(), QStringLiteral("1234,5"));
+    EXPECT_EQ(f.customer->Code(), QStringLiteral("12"));
+    EXPECT_EQ(f.product->Description(), QStringLiteral("Parafuso"));
+    EXPECT_EQ(f.filter->Code(), QStringLiteral("5"));
+    EXPECT_EQ(f.period->PeriodStart(), may1);
+    EXPECT_EQ(f.period->PeriodEnd(), may31);
+    mapper.toNext();
+    EXPECT_EQ(f.price->Text(), QStringLiteral("7"));
+    EXPECT_EQ(f.product->Description(), QStringLiteral("Porca"));
+    EXPECT_FALSE(f.period->PeriodStart().isValid());
+    EXPECT_EQ(f.period->PeriodEnd(), may1);
+
+    // Back into the model: on submit, and, with AutoSubmit, when the focus leaves the control.
+    showActive(f.window);
+    retype(edit(f.customer, "txtCode"), QStringLiteral("77"));
+    EXPECT_TRUE(mapper.submit());
+    EXPECT_EQ(model.data(model.index(1, 1)).toString(), QStringLiteral("77"));
+    mapper.setSubmitPolicy(QDataWidgetMapper::AutoSubmit);
+    retype(edit(f.price, "txtValue"), QStringLiteral("55"));
+    retype(edit(f.product, "txtDescription"), QStringLiteral("Arruela"));
+    EXPECT_EQ(model.data(model.index(1, 0)).toString(), QStringLiteral("55")); // the focus left the price
+    EXPECT_EQ(model.data(model.index(1, 2)).toString(), QStringLiteral("Porca"));
+    f.elsewhere->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(model.data(model.index(1, 2)).toString(), QStringLiteral("Arruela"));
+}
