@@ -15,6 +15,7 @@ QtComboBox::QtComboBox(const WidgetDesign& design, const FontDesc& font, QWidget
     c->setProperty("zevAppearance", appearance_);
     if (design.backColor)
         backColor_ = *design.backColor;
+    foreColor_ = design.foreColor;
     applyColors();
     c->setFont(QtFonts::toQFont(font_.value()));
     font_.onChanged = [this] {
@@ -103,6 +104,13 @@ void QtComboBox::applyColors()
     const QColor back = QtColors::toQColor(backColor_, QGuiApplication::palette());
     p.setColor(QPalette::Base, back);
     p.setColor(QPalette::Button, back);
+    if (foreColor_) {
+        const QColor text = QtColors::toQColor(*foreColor_, QGuiApplication::palette());
+        for (auto group : {QPalette::Active, QPalette::Inactive}) {
+            p.setColor(group, QPalette::Text, text);
+            p.setColor(group, QPalette::ButtonText, text);
+        }
+    }
     w->setPalette(p);
 }
 

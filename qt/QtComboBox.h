@@ -4,6 +4,7 @@
 #include "qt/QtAdapter.h"
 
 #include <QComboBox>
+#include <optional>
 
 namespace zev {
 
@@ -39,6 +40,7 @@ private:
     qint16 appearance_ = 0;
     qint32 newIndex_ = -1;
     OleColor backColor_ = Colors::WindowBackground;
+    std::optional<OleColor> foreColor_; // a design's text colour; otherwise the theme's
 };
 
 } // namespace zev

@@ -1,8 +1,10 @@
 #include "qt/QtDateTimePicker.h"
 
+#include "qt/QtColors.h"
 #include "qt/QtFonts.h"
 
 #include <QCalendarWidget>
+#include <QGuiApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLocale>
@@ -10,6 +12,16 @@
 namespace zev {
 
 namespace {
+// Tab and Shift+Tab leave the picker, as they leave every other widget of a
+// form; the day, month and year are reached with the arrow keys.
+class PickerEdit : public QDateTimeEdit {
+public:
+    using QDateTimeEdit::QDateTimeEdit;
+
+protected:
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
+
 // The value that stands for Null: the edit's minimum, shown as its special (blank) text.
 QDateTime nullValue() { return QDateTime(QDate(1600, 12, 31), QTime(0, 0, 0)); }
 
@@ -33,7 +45,8 @@ QDateTime QtDateTimePicker::latest() { return QDateTime(QDate(9999, 12, 31), QTi
 
 QtDateTimePicker::QtDateTimePicker(const WidgetDesign& design, const FontDesc& font, QWidget* parent,
                                    QtControlHost* host)
-    : QtWidgetBase<DateTimePicker, QDateTimeEdit>(design.name, new QDateTimeEdit(parent), host), font_(font)
+    : QtWidgetBase<DateTimePicker, QDateTimeEdit>(design.name, new PickerEdit(parent), host), font_(font),
+      foreColor_(design.foreColor), backColor_(design.backColor)
 {
     QDateTimeEdit* e = widget();
     e->setTimeSpec(Qt::LocalTime);
@@ -42,6 +55,7 @@ QtDateTimePicker::QtDateTimePicker(const WidgetDesign& design, const FontDesc& f
     e->setDisplayFormat(shortDateFormat());
     e->setCalendarPopup(true);
     write(nullValue());
+    applyColors();
     e->setFont(QtFonts::toQFont(font_.value()));
     font_.onChanged = [this] {
         if (QWidget* w = qwidget())
@@ -56,6 +70,23 @@ QtDateTimePicker::QtDateTimePicker(const WidgetDesign& design, const FontDesc& f
         ++changes_;
         guarded([this] { raiseChange(); });
     });
+}
+
+void QtDateTimePicker::applyColors()
+{
+    QWidget* w = qwidget();
+    if (!w || (!foreColor_ && !backColor_))
+        return;
+    QPalette p = w->palette();
+    const QPalette app = QGuiApplication::palette();
+    if (backColor_)
+        p.setColor(QPalette::Base, QtColors::toQColor(*backColor_, app));
+    if (foreColor_) {
+        const QColor text = QtColors::toQColor(*foreColor_, app);
+        p.setColor(QPalette::Active, QPalette::Text, text);
+        p.setColor(QPalette::Inactive, QPalette::Text, text);
+    }
+    w->setPalette(p);
 }
 
 bool QtDateTimePicker::isNull() const { return widget()->dateTime() <= nullValue(); }

@@ -6,19 +6,23 @@
 #include <QCalendarWidget>
 #include <QDateTimeEdit>
 #include <QPointer>
+#include <optional>
 
 namespace zev {
 
 // A DateTimePicker over a QDateTimeEdit with a calendar drop-down, showing
 // the date in the locale's short format with four-digit years. Null (no date)
 // shows as an empty field; the first step, digit or wheel turn of the user in
-// an empty field starts from today. Dates run from 1601-01-01 to 9999-12-31;
+// an empty field starts from today. Tab leaves the field (the arrow keys move
+// between day, month and year). Dates run from 1601-01-01 to 9999-12-31;
 // a Value outside fails with 380.
 class QtDateTimePicker : public QtWidgetBase<DateTimePicker, QDateTimeEdit> {
 public:
     QtDateTimePicker(const WidgetDesign& design, const FontDesc& font, QWidget* parent, QtControlHost* host);
 
     QDateTime Value() const override;
+    void applyColors() override;
+
     void setValue(const QDateTime& value) override;
 
     static QDateTime earliest();
@@ -38,6 +42,9 @@ private:
     int programmatic_ = 0;
     bool dispatching_ = false;
     int changes_ = 0;
+    // Colours a design gives; otherwise the theme's.
+    std::optional<OleColor> foreColor_;
+    std::optional<OleColor> backColor_;
 };
 
 } // namespace zev

@@ -24,3 +24,28 @@ QFont toQFont(const FontDesc& font)
 }
 
 } // namespace zev::QtFonts
+
+namespace zev::QtFonts {
+
+FontDesc fromQFont(const QFont& font, const FontDesc& base)
+{
+    FontDesc f = base;
+    const uint mask = font.resolveMask();
+    if ((mask & (QFont::FamilyResolved | QFont::FamiliesResolved)) && !font.family().isEmpty())
+        f.name = font.family();
+    if ((mask & QFont::SizeResolved) && font.pointSizeF() > 0)
+        f.size = font.pointSizeF();
+    if (mask & QFont::WeightResolved) {
+        f.weight = qint16(font.weight());
+        f.bold = font.bold();
+    }
+    if (mask & QFont::StyleResolved)
+        f.italic = font.italic();
+    if (mask & QFont::UnderlineResolved)
+        f.underline = font.underline();
+    if (mask & QFont::StrikeOutResolved)
+        f.strikethrough = font.strikeOut();
+    return f;
+}
+
+} // namespace zev::QtFonts

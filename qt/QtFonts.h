@@ -11,6 +11,10 @@ namespace QtFonts {
 // given (the machine may substitute another face) and the character set,
 // which QFont has no place for.
 QFont toQFont(const FontDesc& font);
+// A font value from a QFont: the attributes the QFont sets (its resolve mask:
+// a font built in code or read from a .ui file names only some) replace those
+// of `base`; the rest, and always the character set, stay as in `base`.
+FontDesc fromQFont(const QFont& font, const FontDesc& base);
 } // namespace QtFonts
 
 } // namespace zev

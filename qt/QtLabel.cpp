@@ -20,6 +20,7 @@ QtLabel::QtLabel(const WidgetDesign& design, const FontDesc& font, QWidget* pare
     l->setFont(QtFonts::toQFont(font));
     if (design.backColor)
         backColor_ = *design.backColor;
+    foreColor_ = design.foreColor;
     applyColors();
 }
 
@@ -36,6 +37,8 @@ void QtLabel::applyColors()
         return;
     QPalette p = w->palette();
     p.setColor(QPalette::Window, QtColors::toQColor(backColor_, QGuiApplication::palette()));
+    if (foreColor_)
+        p.setColor(QPalette::WindowText, QtColors::toQColor(*foreColor_, QGuiApplication::palette()));
     w->setPalette(p);
 }
 

@@ -4,6 +4,7 @@
 #include "qt/QtAdapter.h"
 
 #include <QLabel>
+#include <optional>
 
 namespace zev {
 
@@ -22,6 +23,7 @@ public:
 
 private:
     OleColor backColor_ = Colors::ButtonFace;
+    std::optional<OleColor> foreColor_; // a design's text colour; otherwise the theme's
 };
 
 } // namespace zev

@@ -1,15 +1,22 @@
 #include "qt/QtPushButton.h"
 
+#include "qt/QtColors.h"
 #include "qt/QtFonts.h"
+
+#include <QGuiApplication>
 
 namespace zev {
 
 QtPushButton::QtPushButton(const WidgetDesign& design, const FontDesc& font, QWidget* parent, QtControlHost* host)
-    : QtWidgetBase<PushButton, QPushButton>(design.name, new QPushButton(design.caption, parent), host), font_(font)
+    : QtWidgetBase<PushButton, QPushButton>(design.name, new QPushButton(design.caption, parent), host), font_(font),
+      foreColor_(design.foreColor), backColor_(design.backColor)
 {
     QPushButton* b = widget();
     b->setAutoDefault(true); // Enter on the focused button clicks it
+    if (!design.focusOnClick)
+        b->setFocusPolicy(Qt::TabFocus);
     b->setProperty("zevAppearance", appearance_);
+    applyColors();
     b->setFont(QtFonts::toQFont(font_.value()));
     font_.onChanged = [this] {
         if (QWidget* w = qwidget())
@@ -22,6 +29,23 @@ void QtPushButton::setAppearance(qint16 appearance)
 {
     appearance_ = appearance;
     widget()->setProperty("zevAppearance", appearance);
+}
+
+void QtPushButton::applyColors()
+{
+    QWidget* w = qwidget();
+    if (!w || (!foreColor_ && !backColor_))
+        return;
+    QPalette p = w->palette();
+    const QPalette app = QGuiApplication::palette();
+    if (backColor_)
+        p.setColor(QPalette::Button, QtColors::toQColor(*backColor_, app));
+    if (foreColor_) {
+        const QColor text = QtColors::toQColor(*foreColor_, app);
+        p.setColor(QPalette::Active, QPalette::ButtonText, text);
+        p.setColor(QPalette::Inactive, QPalette::ButtonText, text);
+    }
+    w->setPalette(p);
 }
 
 } // namespace zev

@@ -1,11 +1,18 @@
 #include "qt/ZEVControlWidget.h"
 
 #include "framework/ControlError.h"
+#include "framework/MemoryPropertyBag.h"
+#include "qt/QtAdapter.h"
+#include "qt/QtColors.h"
 #include "qt/QtErrors.h"
+#include "qt/QtFonts.h"
 #include "qt/QtUnits.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QMetaProperty>
 #include <QResizeEvent>
+#include <limits>
 
 namespace zev {
 
@@ -18,9 +25,9 @@ struct Loading {
 };
 } // namespace
 
-ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QSizeF designSize, QWidget* parent, Start start)
-    : QWidget(parent), descriptor_(descriptor), designSize_(designSize),
-      host_(std::make_unique<QtControlHost>(this))
+ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QWidget* parent, Start start,
+                                   const Prepare& prepare)
+    : QWidget(parent), descriptor_(descriptor), host_(std::make_unique<QtControlHost>(this))
 {
     if (!descriptor_.create)
         throw ControlError(429 /* cannot create the object */, QStringLiteral("the class %1 is not built into the library").arg(descriptor_.className));
@@ -35,20 +42,33 @@ ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QSizeF des
                 qWarning("%s: error %d: %s", qPrintable(host_->ControlName()), number, qPrintable(description));
         },
         Qt::DirectConnection);
-    host_->setScaleSize(float(designSize.width()), float(designSize.height()));
+    // A container places a new control at its design size.
+    host_->setScaleSize(descriptor_.designWidth, descriptor_.designHeight);
     try {
         Loading loading(*host_);
         control_ = descriptor_.create(*host_);
+        if (prepare)
+            prepare(*control_);
         control_->Initialize();
         initialized_ = true;
-        if (start == Start::New)
-            control_->InitProperties();
     } catch (...) {
         host_->detachWidgets();
         throw;
     }
+    // The widget gives the focus to the first of its widgets that takes it.
+    for (const auto& w : host_->widgets())
+        if (QtAdapter* a = QtAdapter::of(w.get()))
+            if (QWidget* q = a->qwidget(); q && (q->focusPolicy() & Qt::TabFocus)) {
+                setFocusProxy(q);
+                break;
+            }
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        connect(app, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+            if (old && isAncestorOf(old))
+                focusLeft(now);
+        });
     if (start == Start::New)
-        started();
+        startNow();
 }
 
 ZEVControlWidget::~ZEVControlWidget()
@@ -65,38 +85,154 @@ ZEVControlWidget::~ZEVControlWidget()
     }
     // No widget event may reach the control once it is gone.
     host_->detachWidgets();
+    pending_.clear();
     control_.reset();
     host_.reset();
 }
 
-void ZEVControlWidget::started()
+Control& ZEVControlWidget::control() const
 {
-    started_ = true;
-    runResize();
+    ensureStarted();
+    return *control_;
 }
 
-void ZEVControlWidget::initProperties()
+QtControlHost& ZEVControlWidget::host() const
 {
-    if (started_)
+    ensureStarted();
+    return *host_;
+}
+
+void ZEVControlWidget::ensureStarted() const
+{
+    if (state_ == State::Fresh)
+        const_cast<ZEVControlWidget*>(this)->startNow();
+}
+
+void ZEVControlWidget::start() { ensureStarted(); }
+
+void ZEVControlWidget::startNow()
+{
+    if (state_ != State::Fresh)
         return;
-    {
+    // Reads and writes of the handlers that the start runs go to the control directly.
+    state_ = State::Starting;
+    std::vector<PendingWrite> pending;
+    pending.swap(pending_);
+    MemoryPropertyBag bag;
+    for (const PendingWrite& w : pending)
+        if (w.stored.isValid())
+            bag.insert(w.key, w.stored); // a key written twice keeps its last value
+    // Loading has no caller to fail to: a failure is reported, and the control
+    // is left as far as its reading got, as a container leaves it.
+    report([&] {
         Loading loading(*host_);
-        control_->InitProperties();
-    }
-    started();
+        if (bag.size() == 0)
+            control_->InitProperties();
+        else
+            control_->ReadProperties(bag);
+        for (const PendingWrite& w : pending)
+            if (!w.stored.isValid())
+                w.apply();
+    });
+    state_ = State::Started;
+    runResize();
 }
 
 void ZEVControlWidget::readProperties(PropertyBag& bag)
 {
-    {
+    // With nothing designed, the saved properties are the start; otherwise
+    // they are loaded over the design. A failure passes on to the caller.
+    const bool startsHere = state_ == State::Fresh && pending_.empty();
+    if (startsHere)
+        state_ = State::Starting;
+    else
+        ensureStarted();
+    auto finish = [&] {
+        if (startsHere) {
+            state_ = State::Started;
+            runResize();
+        }
+    };
+    try {
         Loading loading(*host_);
         control_->ReadProperties(bag);
+    } catch (...) {
+        finish();
+        throw;
     }
-    if (!started_)
-        started();
+    finish();
 }
 
-void ZEVControlWidget::writeProperties(PropertyBag& bag) { control_->WriteProperties(bag); }
+void ZEVControlWidget::writeProperties(PropertyBag& bag) { control().WriteProperties(bag); }
+
+void ZEVControlWidget::attempt(const std::function<void()>& f)
+{
+    if (!reportsFailures_) {
+        f();
+        return;
+    }
+    report(f);
+}
+
+void ZEVControlWidget::report(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const ControlError& e) {
+        host_->reportError(e.Number(), e.Description());
+    } catch (const std::exception& e) {
+        host_->reportError(ErrInternal, QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void ZEVControlWidget::write(const QString& key, const QVariant& stored, std::function<void()> apply)
+{
+    if (state_ == State::Fresh) {
+        pending_.push_back({key, stored, std::move(apply)});
+        return;
+    }
+    attempt(apply);
+}
+
+void ZEVControlWidget::writeColor(const QString& key, const QColor& color, std::function<void(OleColor)> apply)
+{
+    attempt([&] {
+        if (!color.isValid())
+            throw ControlError(ErrInvalidPropertyValue, QStringLiteral("%1: not a colour").arg(key));
+        const OleColor value = QtColors::fromQColor(color);
+        write(key, QVariant::fromValue(qint32(value)), [apply, value] { apply(value); });
+    });
+}
+
+void ZEVControlWidget::writeFont(const QString& key, const QFont& font, std::function<const zev::Font&()> current,
+                                 std::function<void(const FontDesc&)> apply)
+{
+    // Not through the bag: a saved form keeps only a font's name.
+    write(key, QVariant(), [font, current, apply] { apply(QtFonts::fromQFont(font, current().value())); });
+}
+
+qint16 ZEVControlWidget::toInteger(int value)
+{
+    if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
+        throw ControlError(ErrOverflow, QStringLiteral("%1 does not fit an Integer").arg(value));
+    return qint16(value);
+}
+
+void ZEVControlWidget::call(const std::function<void()>& method)
+{
+    ensureStarted();
+    attempt(method);
+}
+
+QColor ZEVControlWidget::toQColor(OleColor color) { return QtColors::toQColor(color); }
+
+QFont ZEVControlWidget::toQFont(const zev::Font& font) { return QtFonts::toQFont(font.value()); }
+
+QSize ZEVControlWidget::sizeHint() const
+{
+    return QSize(QtUnits::toPixels(descriptor_.designWidth, QtUnits::logicalDpiX(this)),
+                 QtUnits::toPixels(descriptor_.designHeight, QtUnits::logicalDpiY(this)));
+}
 
 void ZEVControlWidget::resizeTwips(float width, float height)
 {
@@ -104,12 +240,6 @@ void ZEVControlWidget::resizeTwips(float width, float height)
     // A hidden widget gets its resize event only when it is shown.
     if (QSizeF(host_->ScaleWidth(), host_->ScaleHeight()) != resizedAt_)
         runResize();
-}
-
-QSize ZEVControlWidget::sizeHint() const
-{
-    return QSize(QtUnits::toPixels(designSize_.width(), QtUnits::logicalDpiX(this)),
-                 QtUnits::toPixels(designSize_.height(), QtUnits::logicalDpiY(this)));
 }
 
 QStringList ZEVControlWidget::unboundEvents() const
@@ -138,23 +268,37 @@ void ZEVControlWidget::notify(const QString& key)
     if (index < 0)
         return;
     const QMetaProperty property = meta->property(index);
-    if (property.hasNotifySignal() && property.notifySignal().parameterCount() == 0)
+    if (property.hasNotifySignal() && property.notifySignal().parameterCount() == 0
+        && property.notifySignal().name().endsWith("Changed"))
         property.notifySignal().invoke(this, Qt::DirectConnection);
 }
 
 void ZEVControlWidget::runResize()
 {
-    if (!started_)
+    if (state_ != State::Started)
         return;
     resizedAt_ = QSizeF(host_->ScaleWidth(), host_->ScaleHeight());
     dpiAtResize_ = QtUnits::logicalDpiX(this);
-    try {
-        control_->Resize();
-    } catch (const ControlError& e) {
-        host_->reportError(e.Number(), e.Description());
-    } catch (const std::exception& e) {
-        host_->reportError(ErrInternal, QString::fromLocal8Bit(e.what()));
-    }
+    report([this] { control_->Resize(); });
+}
+
+void ZEVControlWidget::focusLeft(QWidget* now)
+{
+    if (now && (now == this || isAncestorOf(now)))
+        return;
+    // The focus left the control's widgets. An item delegate (a view's editor,
+    // QDataWidgetMapper) watches its editor, this widget, for FocusOut to
+    // commit the edit; the inner widget had the real one.
+    QFocusEvent left(QEvent::FocusOut, Qt::OtherFocusReason);
+    QCoreApplication::sendEvent(this, &left);
+}
+
+bool ZEVControlWidget::event(QEvent* event)
+{
+    // Shown (or measured by a style) counts as used: the design-time values are all in.
+    if (event->type() == QEvent::Polish)
+        ensureStarted();
+    return QWidget::event(event);
 }
 
 void ZEVControlWidget::resizeEvent(QResizeEvent* event)
@@ -168,7 +312,7 @@ void ZEVControlWidget::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // On another screen the same twips are other pixels.
-    if (started_ && QtUnits::logicalDpiX(this) != dpiAtResize_) {
+    if (isStarted() && QtUnits::logicalDpiX(this) != dpiAtResize_) {
         host_->applyGeometry();
         runResize();
     }

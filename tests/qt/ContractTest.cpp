@@ -57,6 +57,7 @@ public:
     FlatEdit* txtA = nullptr;
     FlatEdit* txtB = nullptr;
     PushButton* cmdGo = nullptr;
+    PushButton* cmdKeep = nullptr; // leaves the focus where it is on a click
     ComboBox* cbo = nullptr;
     DateTimePicker* dtp = nullptr;
     QStringList log;
@@ -83,7 +84,10 @@ protected:
         cmdGo = &createWidget<PushButton>(host(), design("cmdGo", WidgetKind::PushButton, 660));
         cbo = &createWidget<ComboBox>(host(), design("cbo", WidgetKind::ComboBox, 990));
         dtp = &createWidget<DateTimePicker>(host(), design("dtp", WidgetKind::DateTimePicker, 1320));
-        for (Widget* w : std::initializer_list<Widget*>{txtA, txtB, cmdGo, cbo, dtp}) {
+        WidgetDesign keep = design("cmdKeep", WidgetKind::PushButton, 1650);
+        keep.focusOnClick = false;
+        cmdKeep = &createWidget<PushButton>(host(), keep);
+        for (Widget* w : std::initializer_list<Widget*>{txtA, txtB, cmdGo, cbo, dtp, cmdKeep}) {
             const QString name = w->Name();
             w->onGotFocus = [this, name] { log << "+" + name + "(" + activeName() + ")"; };
             w->onLostFocus = [this, name] { log << "-" + name + "(" + activeName() + ")"; };
@@ -107,6 +111,7 @@ protected:
             };
         }
         cmdGo->onClick = [this] { log << QStringLiteral("click cmdGo"); };
+        cmdKeep->onClick = [this] { log << "click cmdKeep(" + activeName() + ")"; };
         cbo->onClick = [this] { log << QStringLiteral("click cbo %1").arg(cbo->ListIndex()); };
         dtp->onChange = [this] { log << "dtp " + dtp->Value().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")); };
     }
@@ -146,7 +151,7 @@ class QtRig : public Rig {
 public:
     QtRig() : host_(&surface_)
     {
-        surface_.resize(200, 200);
+        surface_.resize(200, 250);
         build();
         showActive(surface_);
         // Showing the window focused its first widget; a rig starts with no focus, as the test kit's does.
@@ -320,6 +325,21 @@ const Scenario scenarios[] = {
          r.click(*r.cmdGo);
      },
      {"+txtA(txtA)", "-txtA(txtB)", "+txtB(txtB)", "-txtB(cmdGo)", "+cmdGo(cmdGo)", "click cmdGo"}, nullptr},
+    {"a click on a button that keeps the focus leaves the edit box focused, its text and caret as they were",
+     [](Rig& r) {
+         r.type(*r.txtA, "7");
+         r.click(*r.cmdKeep);
+         r.type(*r.txtA, "8");
+         r.tab();
+         r.tab();
+         r.tab();
+         r.tab();
+         r.tab(); // Tab still reaches it
+     },
+     {"+txtA(txtA)", "D55/0", "P55", "txtA=7@1", "U55/0", "click cmdKeep(txtA)", "D56/0", "P56", "txtA=78@2", "U56/0",
+      "-txtA(txtB)", "+txtB(txtB)", "-txtB(cmdGo)", "+cmdGo(cmdGo)", "-cmdGo(cbo)", "+cbo(cbo)", "-cbo(dtp)",
+      "+dtp(dtp)", "-dtp(cmdKeep)", "+cmdKeep(cmdKeep)"},
+     "txtA=78@2+0 txtB= cbo=-1: dtp=null"},
 };
 
 class ContractTest : public ::testing::TestWithParam<int> {};

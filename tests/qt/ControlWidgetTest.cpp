@@ -14,7 +14,7 @@ TEST(ZEVControlWidget, RunsTheContainersLifecycle)
 {
     TinyControl::journal().clear();
     {
-        TinyWidget w;
+        TinyWidget w(nullptr, ZEVControlWidget::Start::New);
         EXPECT_TRUE(w.isStarted());
         EXPECT_EQ(TinyControl::journal(), (QStringList{"Initialize", "InitProperties", "Resize 2400x300"}));
         EXPECT_EQ(w.sizeHint(), QSize(160, 20)); // the design size at 96 DPI
@@ -30,17 +30,89 @@ TEST(ZEVControlWidget, RunsTheContainersLifecycle)
     }
     EXPECT_EQ(TinyControl::journal(), QStringList{"Terminate"});
 
+    // Made fresh, as uic and QUiLoader make it: started by its first use.
     TinyControl::journal().clear();
-    TinyWidget loading(nullptr, ZEVControlWidget::Start::Loading);
-    EXPECT_FALSE(loading.isStarted());
-    EXPECT_EQ(TinyControl::journal(), QStringList{"Initialize"});
+    {
+        TinyWidget fresh;
+        EXPECT_FALSE(fresh.isStarted());
+        EXPECT_EQ(TinyControl::journal(), QStringList{"Initialize"});
+        EXPECT_EQ(fresh.Count(), 0);
+        EXPECT_EQ(TinyControl::journal(), (QStringList{"Initialize", "InitProperties", "Resize 2400x300"}));
+    }
+    TinyControl::journal().clear();
+    TinyWidget loading;
     MemoryPropertyBag bag;
     bag.insert(QStringLiteral("Text"), QStringLiteral("saved"));
     loading.readProperties(bag);
     EXPECT_TRUE(loading.isStarted());
     EXPECT_EQ(loading.Text(), QStringLiteral("saved"));
-    EXPECT_EQ(TinyControl::journal().mid(1, 1), QStringList{"ReadProperties"});
-    EXPECT_EQ(TinyControl::journal().last(), QStringLiteral("Resize 2400x300"));
+    // (the control's own Spacing setter lays it out once while reading)
+    EXPECT_EQ(TinyControl::journal(),
+              (QStringList{"Initialize", "ReadProperties", "Resize 2400x300", "Resize 2400x300"}));
+}
+
+TEST(ZEVControlWidget, DesignTimeWritesLoadInTheControlsReadingOrder)
+{
+    struct Case {
+        const char* name;
+        std::function<void(TinyWidget&)> use; // the first use
+    };
+    const Case uses[] = {
+        {"a property read", [](TinyWidget& w) { (void)w.Flag(); }},
+        {"being shown", [](TinyWidget& w) { showActive(w); }},
+        {"a save", [](TinyWidget& w) { MemoryPropertyBag b; w.writeProperties(b); }},
+        {"a read through the meta-object system", [](TinyWidget& w) { (void)w.property("Text"); }},
+    };
+    for (const Case& c : uses) {
+        SCOPED_TRACE(c.name);
+        TinyControl::journal().clear();
+        TinyWidget w;
+        QStringList notified;
+        QObject::connect(&w, &ZEVControlWidget::propertyChanged, [&](const QString& name) { notified << name; });
+        // In the order a .ui file may list them: Text before Count, Count twice.
+        w.setSpacing(100);
+        EXPECT_TRUE(w.setProperty("Text", QStringLiteral("abc")));
+        w.setCount(3);
+        w.setCount(4);
+        w.setBackColor(QColor(255, 0, 0));
+        EXPECT_TRUE(notified.isEmpty()); // nothing applied yet
+        EXPECT_EQ(TinyControl::journal(), QStringList{"Initialize"});
+        c.use(w);
+        EXPECT_TRUE(w.isStarted());
+        // The control's own order: Count, then Text, ... BackColor last.
+        EXPECT_EQ(notified, (QStringList{"Count", "Text", "Total", "Ratio", "Flag", "NameFont", "BackColor"}));
+        EXPECT_EQ(TinyControl::journal().mid(0, 2), (QStringList{"Initialize", "ReadProperties"}));
+        EXPECT_EQ(w.Count(), 4);
+        EXPECT_EQ(w.Text(), QStringLiteral("abc"));
+        EXPECT_EQ(w.tiny().BackColor(), 0x0000FFu);
+        // Spacing is not read back by the control: applied after the read.
+        EXPECT_EQ(w.tiny().Spacing(), 100.0f);
+        // Writes after the start apply at once.
+        notified.clear();
+        w.setCount(9);
+        EXPECT_EQ(notified, QStringList{"Count"});
+    }
+}
+
+TEST(ZEVControlWidget, RefusedWritesThrowInCodeAndAreReportedWhereQtCalls)
+{
+    TinyWidget w(nullptr, ZEVControlWidget::Start::New);
+    try {
+        w.setBackColor(QColor());
+        ADD_FAILURE() << "an invalid colour was taken";
+    } catch (const ControlError& e) {
+        EXPECT_EQ(e.Number(), 380);
+    }
+    w.setReportsFailures(true);
+    QSignalSpy errors(&w, &ZEVControlWidget::errorRaised);
+    EXPECT_TRUE(w.setProperty("BackColor", QColor()));
+    ASSERT_EQ(errors.count(), 1);
+    EXPECT_EQ(errors[0][0].toInt(), 380);
+
+    // A value refused before it could be kept fails at once, fresh or not.
+    TinyWidget fresh;
+    EXPECT_THROW(fresh.setBackColor(QColor()), ControlError);
+    EXPECT_FALSE(fresh.isStarted());
 }
 
 TEST(ZEVControlWidget, EventsLeaveAsTypedSignalsWithByReferenceArguments)
@@ -103,7 +175,7 @@ TEST(ZEVControlWidget, PropertyChangedNotifiesAndMarksTheFormModified)
 
 TEST(ZEVControlWidget, AFailingResizeIsReportedAndTheControlGoesOn)
 {
-    TinyWidget w;
+    TinyWidget w(nullptr, ZEVControlWidget::Start::New);
     QSignalSpy errors(&w, &ZEVControlWidget::errorRaised);
     w.resizeTwips(300, 300); // narrower than the button: the edit refuses a negative width
     ASSERT_EQ(errors.count(), 1);
@@ -114,7 +186,7 @@ TEST(ZEVControlWidget, AFailingResizeIsReportedAndTheControlGoesOn)
 
 TEST(ZEVControlWidget, FailuresNobodyListensToArePrintedNotLost)
 {
-    TinyWidget w;
+    TinyWidget w(nullptr, ZEVControlWidget::Start::New);
     QString printed;
     static QString* sink = nullptr;
     sink = &printed;

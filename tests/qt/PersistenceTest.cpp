@@ -72,7 +72,7 @@ TEST(QtFormPersistence, AFormRoundTripsEveryValueTypeExactly)
             t.setBackColor(0x80000012);
             QtFormPersistence::save(f.window, path);
         }
-        TwoControls g(ZEVControlWidget::Start::Loading);
+        TwoControls g(ZEVControlWidget::Start::Fresh);
         TinyControl::journal().clear();
         const auto result = QtFormPersistence::load(g.window, path);
         EXPECT_EQ(result.loaded, (QStringList{"tinyA", "tinyB"}));

@@ -58,6 +58,8 @@ const ClassDescriptor& TinyControl::descriptor()
                                     {QStringLiteral("Changed"), {}},
                                     {QStringLiteral("KeyDown"), {QStringLiteral("KeyCode"), QStringLiteral("Shift")}}});
         c.defaultEvent = QStringLiteral("Go");
+        c.designWidth = 2400;
+        c.designHeight = 300;
         c.create = [](ControlHost& host) -> std::unique_ptr<Control> { return std::make_unique<TinyControl>(host); };
         return c;
     }();
@@ -170,7 +172,7 @@ void TinyControl::Terminate()
 }
 
 TinyWidget::TinyWidget(QWidget* parent, Start start)
-    : ZEVControlWidget(TinyControl::descriptor(), TinyControl::designSize(), parent, start)
+    : ZEVControlWidget(TinyControl::descriptor(), parent, start)
 {
     bindEvent(&TinyWidget::Go);
     bindEvent(&TinyWidget::Changed);

@@ -17,7 +17,6 @@ public:
 
     static const ClassDescriptor& descriptor();
     const ClassDescriptor& Descriptor() const override { return descriptor(); }
-    static QSizeF designSize() { return QSizeF(2400, 300); }
 
     QString Text() const { return txtName.Text(); }
     void setText(const QString& text);
@@ -62,17 +61,25 @@ class TinyWidget : public ZEVControlWidget {
     Q_PROPERTY(QString Text READ Text WRITE setText NOTIFY TextChanged USER true)
     Q_PROPERTY(qint16 Count READ Count WRITE setCount NOTIFY CountChanged)
     Q_PROPERTY(bool Flag READ Flag WRITE setFlag NOTIFY FlagChanged)
+    Q_PROPERTY(QColor BackColor READ BackColor WRITE setBackColor)
 
 public:
-    explicit TinyWidget(QWidget* parent = nullptr, Start start = Start::New);
+    explicit TinyWidget(QWidget* parent = nullptr, Start start = Start::Fresh);
 
     TinyControl& tiny() const { return static_cast<TinyControl&>(control()); }
     QString Text() const { return tiny().Text(); }
-    void setText(const QString& text) { tiny().setText(text); }
+    void setText(const QString& text) { writeValue(QStringLiteral("Text"), &TinyControl::setText, text); }
     qint16 Count() const { return tiny().Count(); }
-    void setCount(qint16 count) { tiny().setCount(count); }
+    void setCount(qint16 count) { writeValue(QStringLiteral("Count"), &TinyControl::setCount, count); }
     bool Flag() const { return tiny().Flag(); }
-    void setFlag(bool flag) { tiny().setFlag(flag); }
+    void setFlag(bool flag) { writeValue(QStringLiteral("Flag"), &TinyControl::setFlag, flag); }
+    QColor BackColor() const { return toQColor(tiny().BackColor()); }
+    void setBackColor(const QColor& color)
+    {
+        writeColor(QStringLiteral("BackColor"), color, [this](OleColor c) { tiny().setBackColor(c); });
+    }
+    // Applied after the read, as a font is.
+    void setSpacing(float spacing) { write(QStringLiteral("Spacing"), QVariant(), [this, spacing] { tiny().setSpacing(spacing); }); }
 
 Q_SIGNALS:
     void Go(qint16& Cancel, QString& Text);
