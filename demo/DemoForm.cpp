@@ -4,7 +4,11 @@
 #include "EventLog.h"
 
 #include "framework/ControlError.h"
+#include "framework/ComboBox.h"
+#include "framework/DateTimePicker.h"
+#include "framework/PushButton.h"
 #include "qt/QtFormPersistence.h"
+#include "qt/QtUnits.h"
 #include "qt/ZEVCodeDescriptionWidget.h"
 #include "qt/ZEVDateRangeWidget.h"
 #include "qt/ZEVDescriptionOnlyWidget.h"
@@ -48,7 +52,7 @@ DemoForm::DemoForm(DemoDatabase& database, const QString& formFile, QWidget* par
     products_->setCodeMaxLength(5);
     products_->setCodeSize(6);
     products_->setShowCodeInCombo(true);
-    amount_->setFormat(CurrencyFormatation);
+    amount_->setFormat(ZEVNumericWidget::CurrencyFormatation);
     amount_->setAllowNegative(false);
 
     auto* grid = new QGridLayout(controlsPanel_);
@@ -65,7 +69,7 @@ DemoForm::DemoForm(DemoDatabase& database, const QString& formFile, QWidget* par
         grid->addWidget(widget, row, 1, Qt::AlignLeft | Qt::AlignTop);
         ++row;
     }
-    amount_->setMinimumWidth(amount_->sizeHint().width() * 3 / 2);
+    arrange();
 
     auto* save = new QPushButton(QStringLiteral("&Salvar formulário"), this);
     auto* load = new QPushButton(QStringLiteral("C&arregar formulário"), this);
@@ -109,6 +113,31 @@ DemoForm::DemoForm(DemoDatabase& database, const QString& formFile, QWidget* par
 }
 
 DemoForm::~DemoForm() = default;
+
+void DemoForm::arrange()
+{
+    // Sizes in twips, wider than the controls' design sizes so that long
+    // descriptions and dates show whole in any font the machine substitutes.
+    auto place = [](ZEVControlWidget* w, float width, float height) {
+        w->setFixedSize(QtUnits::toPixels(width, QtUnits::logicalDpiX(w)),
+                        QtUnits::toPixels(height, QtUnits::logicalDpiY(w)));
+    };
+    place(customer_, 7800, customer_->descriptor().designHeight + 60);
+    place(salesperson_, 5400, salesperson_->descriptor().designHeight);
+    place(amount_, 2400, amount_->descriptor().designHeight);
+
+    // The host reaches the widgets through the accessors: the list and its
+    // button follow the wider control, the pickers get room for a full date.
+    constexpr float listWidth = 7800;
+    place(products_, listWidth, products_->descriptor().designHeight);
+    const float button = products_->ControlRemoveItem()->Width();
+    products_->ControlListing()->setWidth(listWidth - button - 45);
+    products_->ControlRemoveItem()->setLeft(listWidth - button);
+
+    period_->Control_dtpInicio()->setWidth(1800);
+    period_->Control_dtpFim()->setWidth(1800);
+    place(period_, 4400, 720);
+}
 
 void DemoForm::connectSearches()
 {

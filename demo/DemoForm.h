@@ -38,6 +38,7 @@ public:
     QString formFile() const { return formFile_; }
 
 private:
+    void arrange();
     void connectSearches();
     void status(const QString& text);
 

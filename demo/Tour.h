@@ -20,7 +20,8 @@ private:
     using Check = std::function<QStringList()>; // the problems found, none when right
     void step(const QString& name, const QString& title, const std::function<void()>& act, const Check& check);
     void screenshot(const QString& name);
-    void typeCode(QWidget& edit, const QString& text, int key);
+    // Clicks into the edit (at its start, or its end), types the text, then presses key.
+    void typeCode(QWidget& edit, const QString& text, int key, bool clickAtEnd = false);
 
     DemoForm& form_;
     QString directory_;
