@@ -1,0 +1,230 @@
+#include "Tour.h"
+
+#include "DemoForm.h"
+#include "EventLog.h"
+
+#include "framework/ComboBox.h"
+#include "framework/DateTimePicker.h"
+#include "qt/QtAdapter.h"
+#include "qt/QtModal.h"
+#include "qt/ZEVCodeDescriptionWidget.h"
+#include "qt/ZEVDateRangeWidget.h"
+#include "qt/ZEVDescriptionOnlyWidget.h"
+#include "qt/ZEVNumericWidget.h"
+#include "qt/ZEVPersistComboWidget.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDate>
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <cstdio>
+
+using namespace zev;
+
+namespace {
+
+QWidget& real(Widget* w)
+{
+    QtAdapter* adapter = QtAdapter::of(w);
+    if (!adapter || !adapter->qwidget())
+        throw std::runtime_error("a control's widget is not a Qt widget");
+    return *adapter->qwidget();
+}
+
+void expect(QStringList& problems, bool ok, const QString& what)
+{
+    if (!ok)
+        problems << what;
+}
+
+QString show(const QDateTime& d) { return d.isValid() ? d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QStringLiteral("Null"); }
+
+} // namespace
+
+Tour::Tour(DemoForm& form, QString directory) : form_(form), directory_(std::move(directory)) {}
+
+void Tour::screenshot(const QString& name)
+{
+    QApplication::processEvents();
+    const QString file = QDir(directory_).filePath(QStringLiteral("%1-%2.png").arg(number_, 2, 10, QLatin1Char('0')).arg(name));
+    if (!form_.grab().save(file)) {
+        std::printf("  ! could not write %s\n", qPrintable(file));
+        ++failures_;
+    }
+}
+
+void Tour::typeCode(QWidget& edit, const QString& text, int key, bool clickAtEnd)
+{
+    // A closed message box leaves no window active on a display-less platform:
+    // activate the form again, as the window manager would.
+    QApplication::setActiveWindow(edit.window());
+    const int x = clickAtEnd ? edit.width() - 4 : 4;
+    QTest::mouseClick(&edit, Qt::LeftButton, Qt::NoModifier, QPoint(x, edit.height() / 2));
+    QApplication::processEvents();
+    QTest::keyClicks(&edit, text);
+    QTest::keyClick(&edit, Qt::Key(key));
+}
+
+void Tour::step(const QString& name, const QString& title, const std::function<void()>& act, const Check& check)
+{
+    ++number_;
+    const int from = form_.log().eventCount();
+    std::printf("== %02d %s\n", number_, qPrintable(title));
+    QStringList problems;
+    try {
+        act();
+        QApplication::processEvents();
+        problems = check();
+    } catch (const std::exception& e) {
+        problems << QStringLiteral("failed: %1").arg(QString::fromUtf8(e.what()));
+    }
+    for (const QString& e : form_.log().eventsSince(from))
+        std::printf("   %s\n", qPrintable(e));
+    screenshot(name);
+    if (problems.isEmpty()) {
+        std::printf("   ok\n");
+    } else {
+        ++failures_;
+        for (const QString& p : problems)
+            std::printf("   WRONG: %s\n", qPrintable(p));
+    }
+}
+
+int Tour::run()
+{
+    QDir().mkpath(directory_);
+    // Answer every message box as a user would, and remember what it said.
+    QtModal::setHook([this](QDialog& dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+            messages_ << box->text();
+        dialog.accept();
+    });
+    form_.resize(form_.sizeHint().expandedTo(QSize(1000, 560)));
+    form_.show();
+    // Focus events reach only an active window; a display-less platform activates none by itself.
+    form_.activateWindow();
+    QApplication::setActiveWindow(&form_);
+    if (!QTest::qWaitForWindowActive(&form_, 2000))
+        std::printf("  (the window did not become active: focus events may be missing)\n");
+    QApplication::processEvents();
+
+    auto& customer = form_.customer();
+    auto& salesperson = form_.salesperson();
+    auto& products = form_.products();
+    auto& amount = form_.amount();
+    auto& period = form_.period();
+
+    step(QStringLiteral("inicio"), QStringLiteral("O formulário aberto"), [] {}, [&] {
+        QStringList p;
+        expect(p, amount.Text() == QLatin1String("0"), QStringLiteral("valor mínimo deveria ser 0"));
+        return p;
+    });
+
+    step(QStringLiteral("cliente"), QStringLiteral("Cliente: digita 7 e pressiona F3"),
+         [&] { typeCode(real(customer.ControlCode()), QStringLiteral("7"), Qt::Key_F3); }, [&] {
+             QStringList p;
+             expect(p, customer.Code() == QLatin1String("000007"), QStringLiteral("código preenchido com zeros: ") + customer.Code());
+             expect(p, customer.Loaded(), QStringLiteral("cliente não carregado"));
+             expect(p, customer.PrimaryKey() == QLatin1String("CLI-1001"), QStringLiteral("chave: ") + customer.PrimaryKey());
+             expect(p, customer.Description().startsWith(QStringLiteral("Auto Peças")), QStringLiteral("descrição: ") + customer.Description());
+             return p;
+         });
+
+    step(QStringLiteral("vendedor"), QStringLiteral("Vendedor: digita \"vin\" e pressiona Enter"),
+         [&] { typeCode(real(salesperson.ControlDescription()), QStringLiteral("vin"), Qt::Key_Return); }, [&] {
+             QStringList p;
+             expect(p, salesperson.Description() == QStringLiteral("Vinícius Santos"), QStringLiteral("vendedor: ") + salesperson.Description());
+             expect(p, salesperson.PrimaryKey() == QLatin1String("VEN-002"), QStringLiteral("chave: ") + salesperson.PrimaryKey());
+             return p;
+         });
+
+    step(QStringLiteral("produtos"), QStringLiteral("Produtos: pesquisa e adiciona os códigos 1, 2 e 3"), [&] {
+        for (const char* code : {"1", "2", "3"}) {
+            typeCode(real(products.ControlCode()), QString::fromLatin1(code), Qt::Key_F3);
+            QApplication::processEvents();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // confirms in the description box
+        }
+    }, [&] {
+        QStringList p;
+        expect(p, products.ControlListing()->ListCount() == 3, QStringLiteral("itens na lista: %1").arg(products.ControlListing()->ListCount()));
+        for (int i = 0; i < 3 && i < products.ControlListing()->ListCount(); ++i) {
+            expect(p, products.GetPkey(qint16(i)) == QStringLiteral("PRD-%1").arg(5001 + i), QStringLiteral("chave %1: ").arg(i) + products.GetPkey(qint16(i)));
+            expect(p, products.GetCode(qint16(i)) == QStringLiteral("0000%1").arg(i + 1), QStringLiteral("código %1: ").arg(i) + products.GetCode(qint16(i)));
+        }
+        return p;
+    });
+
+    step(QStringLiteral("duplicado"), QStringLiteral("Produtos: tenta adicionar o código 1 de novo"), [&] {
+        messages_.clear();
+        typeCode(real(products.ControlCode()), QStringLiteral("1"), Qt::Key_F3);
+        QApplication::processEvents();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }, [&] {
+        QStringList p;
+        expect(p, products.ControlListing()->ListCount() == 3, QStringLiteral("o item repetido entrou na lista"));
+        expect(p, messages_ == QStringList{QStringLiteral("ATENÇÃO! Este item já foi adicionado na lista de filtro.")},
+               QStringLiteral("aviso: ") + messages_.join(QStringLiteral(" | ")));
+        return p;
+    });
+
+    step(QStringLiteral("valor"), QStringLiteral("Valor mínimo: digita 1500x (o x é recusado) e sai do campo"), [&] {
+        typeCode(real(amount.ControlText()), QStringLiteral("1500x"), Qt::Key_Tab, true);
+    }, [&] {
+        QStringList p;
+        expect(p, amount.Text() == QLatin1String("1500"), QStringLiteral("valor: ") + amount.Text());
+        const QString shown = static_cast<QLineEdit&>(real(amount.ControlText())).text();
+        expect(p, shown.startsWith(QLatin1String("R$")) && shown.endsWith(QLatin1String("1.500,00")), QStringLiteral("exibido: ") + shown);
+        return p;
+    });
+
+    const QDate today = QDate::currentDate();
+    auto pickPreset = [&](int index) {
+        auto& combo = static_cast<QComboBox&>(real(period.Control_dtpCombo()));
+        QTest::mouseClick(&combo, Qt::LeftButton);
+        QApplication::processEvents();
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        combo.setFocus(Qt::MouseFocusReason);
+        const int steps = index - combo.currentIndex();
+        for (int i = 0; i < std::abs(steps); ++i)
+            QTest::keyClick(&combo, steps > 0 ? Qt::Key_Down : Qt::Key_Up);
+    };
+    step(QStringLiteral("periodo-7dias"), QStringLiteral("Período: escolhe \"-7  Dias  <==>      Hoje\""), [&] { pickPreset(5); }, [&] {
+        QStringList p;
+        const QDateTime start = period.Control_dtpInicio()->Value(), end = period.Control_dtpFim()->Value();
+        expect(p, start == QDateTime(today.addDays(-7), QTime(0, 0)), QStringLiteral("início: ") + show(start));
+        expect(p, end == QDateTime(today, QTime(23, 59, 59)), QStringLiteral("fim: ") + show(end));
+        return p;
+    });
+    step(QStringLiteral("periodo-mes"), QStringLiteral("Período: escolhe \"<====== Esse Mês ======>\""), [&] { pickPreset(3); }, [&] {
+        QStringList p;
+        const QDateTime start = period.Control_dtpInicio()->Value(), end = period.Control_dtpFim()->Value();
+        const QDate first(today.year(), today.month(), 1);
+        expect(p, start == QDateTime(first, QTime(0, 0)), QStringLiteral("início: ") + show(start));
+        expect(p, end == QDateTime(first.addMonths(1).addDays(-1), QTime(23, 59, 59)), QStringLiteral("fim: ") + show(end));
+        return p;
+    });
+
+    step(QStringLiteral("salvo"), QStringLiteral("Salva o formulário em JSON e carrega de volta"), [&] {
+        form_.saveForm();
+        form_.loadForm();
+    }, [&] {
+        QStringList p;
+        expect(p, amount.Text() == QLatin1String("1500"), QStringLiteral("valor após carregar: ") + amount.Text());
+        expect(p, customer.Code() == QLatin1String("000007") && customer.Loaded(), QStringLiteral("cliente após carregar: ") + customer.Code());
+        expect(p, QFile::exists(form_.formFile()), QStringLiteral("arquivo não gravado"));
+        return p;
+    });
+
+    std::printf("\n== Registro de eventos\n");
+    for (const QString& line : form_.log().lines())
+        std::printf("%s\n", qPrintable(line));
+    std::printf("\n%s: %d passo(s), %d com problema; capturas em %s\n", failures_ ? "FALHOU" : "OK", number_, failures_,
+                qPrintable(QDir(directory_).absolutePath()));
+    QtModal::setHook({});
+    return failures_ == 0 ? 0 : 1;
+}
