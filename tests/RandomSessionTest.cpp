@@ -116,18 +116,11 @@ protected:
 
     void hostAction(bool nested)
     {
-        auto run = [&](const QString& label, const std::function<void()>& fn, std::set<int> documented = {}) {
-            if (nested)
-                actNested(fn, documented);
-            else
-                act(label, fn, documented);
-        };
+        const Runner run{*this, nested};
         switch (rng.below(nested ? 14 : 17)) {
-        case 0: {
-            const QString s = rng.chance(0.7) ? randomNumberText(rng) : randomText(rng);
-            run(QStringLiteral("Text = \"%1\"").arg(s.left(40)), [=] { c().setText(s); });
+        case 0:
+            run.text("Text", rng.chance(0.7) ? randomNumberText(rng) : randomText(rng), [=](const QString& s) { c().setText(s); });
             break;
-        }
         case 1: {
             const qint32 f = rng.chance(0.8) ? rng.between(0, 2) : randomLong(rng);
             run(QStringLiteral("Format = %1").arg(f), [=] { c().setFormat(f); });
@@ -146,16 +139,12 @@ protected:
             run(QStringLiteral("CustomFormat = \"%1\"").arg(p.left(40)), [=] { c().setCustomFormat(p); });
             break;
         }
-        case 3: {
-            const bool b = rng.chance(0.5);
-            run(QStringLiteral("AllowNegative = %1").arg(b), [=] { c().setAllowNegative(b); });
+        case 3:
+            run.flag("AllowNegative", rng.chance(0.5), [=](bool b) { c().setAllowNegative(b); });
             break;
-        }
-        case 4: {
-            const bool b = rng.chance(0.5);
-            run(QStringLiteral("StartZero = %1").arg(b), [=] { c().setStartZero(b); });
+        case 4:
+            run.flag("StartZero", rng.chance(0.5), [=](bool b) { c().setStartZero(b); });
             break;
-        }
         case 5: {
             // A sign colour reads the field as a number: a lone sign fails with 13.
             const OleColor color = randomColor(rng);
@@ -183,26 +172,20 @@ protected:
             run(QStringLiteral("BackColor = %1").arg(color, 0, 16), [=] { c().setBackColor(color); });
             break;
         }
-        case 8: {
-            const bool b = rng.chance(0.7);
-            run(QStringLiteral("Enabled = %1").arg(b), [=] { c().setEnabled(b); });
+        case 8:
+            run.flag("Enabled", rng.chance(0.7), [=](bool b) { c().setEnabled(b); });
             break;
-        }
-        case 9: {
-            const bool b = rng.chance(0.3);
-            run(QStringLiteral("Locked = %1").arg(b), [=] { c().setLocked(b); });
+        case 9:
+            run.flag("Locked", rng.chance(0.3), [=](bool b) { c().setLocked(b); });
             break;
-        }
         case 10: {
             const FontDesc f = randomFont(rng, false);
             run(QStringLiteral("Font = %1").arg(describeFont(f)), [=] { c().setFont(f); }, fontErrors(f));
             break;
         }
-        case 11: {
-            const QString s = randomNumberText(rng);
-            run(QStringLiteral("ControlText.Text = \"%1\"").arg(s.left(40)), [=] { txt().setText(s); });
+        case 11:
+            run.text("ControlText.Text", randomNumberText(rng), [=](const QString& s) { txt().setText(s); });
             break;
-        }
         case 12:
             run(QStringLiteral("read Text"), [=] {
                 const QString t = c().Text();
@@ -219,10 +202,7 @@ protected:
             break;
         }
         default:
-            run(QStringLiteral("WriteProperties"), [=] {
-                MemoryPropertyBag bag;
-                owner->WriteProperties(bag);
-            });
+            run.writeProperties();
             break;
         }
     }
@@ -370,23 +350,14 @@ protected:
 
     void hostAction(bool nested)
     {
-        auto run = [&](const QString& label, const std::function<void()>& fn, std::set<int> documented = {}) {
-            if (nested)
-                actNested(fn, documented);
-            else
-                act(label, fn, documented);
-        };
+        const Runner run{*this, nested};
         switch (rng.below(nested ? 22 : 26)) {
-        case 0: {
-            const QString s = randomText(rng, 8);
-            run(QStringLiteral("Code = \"%1\"").arg(s.left(40)), [=] { c().setCode(s); });
+        case 0:
+            run.text("Code", randomText(rng, 8), [=](const QString& s) { c().setCode(s); });
             break;
-        }
-        case 1: {
-            const QString s = randomText(rng, 10);
-            run(QStringLiteral("Description = \"%1\"").arg(s.left(40)), [=] { c().setDescription(s); });
+        case 1:
+            run.text("Description", randomText(rng, 10), [=](const QString& s) { c().setDescription(s); });
             break;
-        }
         case 2: {
             const qint16 v = randomInteger(rng);
             run(QStringLiteral("CodeMaxLength = %1").arg(v), [=] { c().setCodeMaxLength(v); });
@@ -412,44 +383,23 @@ protected:
             });
             break;
         }
-        case 5: {
-            const bool b = rng.chance(0.7);
-            run(QStringLiteral("Enabled = %1").arg(b), [=] { c().setEnabled(b); });
+        case 5:
+            run.flag("Enabled", rng.chance(0.7), [=](bool b) { c().setEnabled(b); });
             break;
-        }
-        case 6: {
-            const bool b = rng.chance(0.3);
-            run(QStringLiteral("Locked = %1").arg(b), [=] { c().setLocked(b); });
+        case 6:
+            run.flag("Locked", rng.chance(0.3), [=](bool b) { c().setLocked(b); });
             break;
-        }
-        case 7: {
-            const bool b = rng.chance(0.6);
-            run(QStringLiteral("ShowF3 = %1").arg(b), [=] { c().setShowF3(b); });
+        case 7:
+            run.flag("ShowF3", rng.chance(0.6), [=](bool b) { c().setShowF3(b); });
             break;
-        }
-        case 8: {
-            const bool b = rng.chance(0.5);
-            run(QStringLiteral("FillZeros = %1").arg(b), [=] { c().setFillZeros(b); });
+        case 8:
+            run.flag("FillZeros", rng.chance(0.5), [=](bool b) { c().setFillZeros(b); });
             break;
-        }
-        case 9: {
-            const QString s = randomText(rng, 6);
-            run(QStringLiteral("FieldPkey = \"%1\"").arg(s.left(40)), [=] { c().setFieldPkey(s); });
+        case 9:
+            run.text("FieldPkey", randomText(rng, 6), [=](const QString& s) { c().setFieldPkey(s); });
             break;
-        }
         case 10: {
-            const int which = rng.below(4);
-            const bool b = rng.chance(0.5);
-            run(QStringLiteral("Font attribute %1 = %2").arg(which).arg(b), [=] {
-                if (which == 0)
-                    c().setFontBold(b);
-                else if (which == 1)
-                    c().setFontItalic(b);
-                else if (which == 2)
-                    c().setFontStrikethrough(b);
-                else
-                    c().setFontUnderline(b);
-            });
+            run.fontAttribute(c());
             break;
         }
         case 11: {
@@ -487,11 +437,9 @@ protected:
                     Kind::KeySearch);
             break;
         }
-        case 18: {
-            const QString s = randomText(rng, 6);
-            run(QStringLiteral("ControlCode.Text = \"%1\"").arg(s.left(40)), [=] { code().setText(s); });
+        case 18:
+            run.text("ControlCode.Text", randomText(rng, 6), [=](const QString& s) { code().setText(s); });
             break;
-        }
         case 19:
             run(QStringLiteral("About"), [=] { c().About(); });
             break;
@@ -501,16 +449,11 @@ protected:
             break;
         }
         case 21:
-            run(QStringLiteral("WriteProperties"), [=] {
-                MemoryPropertyBag bag;
-                owner->WriteProperties(bag);
-            });
+            run.writeProperties();
             break;
-        case 22: {
-            const bool b = rng.chance(0.5);
-            run(QStringLiteral("Loaded = %1").arg(b), [=] { c().setLoaded(b); });
+        case 22:
+            run.flag("Loaded", rng.chance(0.5), [=](bool b) { c().setLoaded(b); });
             break;
-        }
         default: {
             const QString s = randomText(rng, 6);
             run(QStringLiteral("PrimaryKey = \"%1\"").arg(s.left(40)), [=] { c().setPrimaryKey(s); });
@@ -642,19 +585,12 @@ protected:
 
     void hostAction(bool nested)
     {
-        auto run = [&](const QString& label, const std::function<void()>& fn, std::set<int> documented = {}) {
-            if (nested)
-                actNested(fn, documented);
-            else
-                act(label, fn, documented);
-        };
+        const Runner run{*this, nested};
         switch (rng.below(nested ? 16 : 19)) {
         case 0:
-        case 1: {
-            const QString s = randomText(rng, 10);
-            run(QStringLiteral("Description = \"%1\"").arg(s.left(40)), [=] { c().setDescription(s); });
+        case 1:
+            run.text("Description", randomText(rng, 10), [=](const QString& s) { c().setDescription(s); });
             break;
-        }
         case 2: {
             const OleColor v = randomColor(rng);
             const bool back = rng.chance(0.5);
@@ -666,26 +602,18 @@ protected:
             });
             break;
         }
-        case 3: {
-            const bool b = rng.chance(0.7);
-            run(QStringLiteral("Enabled = %1").arg(b), [=] { c().setEnabled(b); });
+        case 3:
+            run.flag("Enabled", rng.chance(0.7), [=](bool b) { c().setEnabled(b); });
             break;
-        }
-        case 4: {
-            const bool b = rng.chance(0.3);
-            run(QStringLiteral("Locked = %1").arg(b), [=] { c().setLocked(b); });
+        case 4:
+            run.flag("Locked", rng.chance(0.3), [=](bool b) { c().setLocked(b); });
             break;
-        }
-        case 5: {
-            const bool b = rng.chance(0.6);
-            run(QStringLiteral("ShowF3 = %1").arg(b), [=] { c().setShowF3(b); });
+        case 5:
+            run.flag("ShowF3", rng.chance(0.6), [=](bool b) { c().setShowF3(b); });
             break;
-        }
-        case 6: {
-            const QString s = randomText(rng, 6);
-            run(QStringLiteral("FieldPkey = \"%1\"").arg(s.left(40)), [=] { c().setFieldPkey(s); });
+        case 6:
+            run.text("FieldPkey", randomText(rng, 6), [=](const QString& s) { c().setFieldPkey(s); });
             break;
-        }
         case 7: {
             const FontDesc f = randomFont(rng, false);
             run(QStringLiteral("Font = %1").arg(describeFont(f)), [=] { c().setFont(f); }, fontErrors(f));
@@ -697,18 +625,7 @@ protected:
             break;
         }
         case 9: {
-            const int which = rng.below(4);
-            const bool b = rng.chance(0.5);
-            run(QStringLiteral("Font attribute %1 = %2").arg(which).arg(b), [=] {
-                if (which == 0)
-                    c().setFontBold(b);
-                else if (which == 1)
-                    c().setFontItalic(b);
-                else if (which == 2)
-                    c().setFontStrikethrough(b);
-                else
-                    c().setFontUnderline(b);
-            });
+            run.fontAttribute(c());
             break;
         }
         case 10: {
@@ -737,21 +654,14 @@ protected:
             break;
         }
         case 15:
-            run(QStringLiteral("WriteProperties"), [=] {
-                MemoryPropertyBag bag;
-                owner->WriteProperties(bag);
-            });
+            run.writeProperties();
             break;
-        case 16: {
-            const bool b = rng.chance(0.5);
-            run(QStringLiteral("Loaded = %1").arg(b), [=] { c().setLoaded(b); });
+        case 16:
+            run.flag("Loaded", rng.chance(0.5), [=](bool b) { c().setLoaded(b); });
             break;
-        }
-        case 17: {
-            const QString s = randomText(rng, 6);
-            run(QStringLiteral("PrimaryKey = \"%1\"").arg(s.left(40)), [=] { c().setPrimaryKey(s); });
+        case 17:
+            run.text("PrimaryKey", randomText(rng, 6), [=](const QString& s) { c().setPrimaryKey(s); });
             break;
-        }
         default:
             run(QStringLiteral("About"), [=] { c().About(); });
             break;
@@ -921,25 +831,16 @@ protected:
 
     void hostAction(bool nested)
     {
-        auto run = [&](const QString& label, const std::function<void()>& fn, std::set<int> documented = {}) {
-            if (nested)
-                actNested(fn, documented);
-            else
-                act(label, fn, documented);
-        };
+        const Runner run{*this, nested};
         const std::set<int> focusErrors =
             c().Enabled() ? std::set<int>{} : std::set<int>{ErrInvalidProcedureCall};
         switch (rng.below(nested ? 24 : 26)) {
-        case 0: {
-            const QString s = randomText(rng, 8);
-            run(QStringLiteral("Code = \"%1\"").arg(s.left(40)), [=] { c().setCode(s); });
+        case 0:
+            run.text("Code", randomText(rng, 8), [=](const QString& s) { c().setCode(s); });
             break;
-        }
-        case 1: {
-            const QString s = randomText(rng, 10);
-            run(QStringLiteral("Description = \"%1\"").arg(s.left(40)), [=] { c().setDescription(s); });
+        case 1:
+            run.text("Description", randomText(rng, 10), [=](const QString& s) { c().setDescription(s); });
             break;
-        }
         case 2: {
             // A negative length is passed on to the widget, which refuses it.
             const qint16 v = randomInteger(rng);
@@ -968,16 +869,12 @@ protected:
             });
             break;
         }
-        case 5: {
-            const bool b = rng.chance(0.7);
-            run(QStringLiteral("Enabled = %1").arg(b), [=] { c().setEnabled(b); });
+        case 5:
+            run.flag("Enabled", rng.chance(0.7), [=](bool b) { c().setEnabled(b); });
             break;
-        }
-        case 6: {
-            const bool b = rng.chance(0.3);
-            run(QStringLiteral("Locked = %1").arg(b), [=] { c().setLocked(b); });
+        case 6:
+            run.flag("Locked", rng.chance(0.3), [=](bool b) { c().setLocked(b); });
             break;
-        }
         case 7: {
             // The arrangement is not trapped: a narrow control refuses a negative width.
             const bool b = rng.chance(0.6);
@@ -1082,34 +979,18 @@ protected:
             break;
         }
         case 21:
-            run(QStringLiteral("WriteProperties"), [=] {
-                MemoryPropertyBag bag;
-                owner->WriteProperties(bag);
-            });
+            run.writeProperties();
             break;
         case 22: {
-            const int which = rng.below(4);
-            const bool b = rng.chance(0.5);
-            run(QStringLiteral("Font attribute %1 = %2").arg(which).arg(b), [=] {
-                if (which == 0)
-                    c().setFontBold(b);
-                else if (which == 1)
-                    c().setFontItalic(b);
-                else if (which == 2)
-                    c().setFontStrikethrough(b);
-                else
-                    c().setFontUnderline(b);
-            });
+            run.fontAttribute(c());
             break;
         }
         case 23:
             run(QStringLiteral("About"), [=] { c().About(); });
             break;
-        case 24: {
-            const bool b = rng.chance(0.5);
-            run(QStringLiteral("Loaded = %1").arg(b), [=] { c().setLoaded(b); });
+        case 24:
+            run.flag("Loaded", rng.chance(0.5), [=](bool b) { c().setLoaded(b); });
             break;
-        }
         default: {
             const QString s = randomText(rng, 6);
             run(QStringLiteral("FieldPkey = \"%1\"").arg(s.left(40)), [=] { c().setFieldPkey(s); });
