@@ -121,11 +121,9 @@ protected:
         case 0:
             run.text("Text", rng.chance(0.7) ? randomNumberText(rng) : randomText(rng), [=](const QString& s) { c().setText(s); });
             break;
-        case 1: {
-            const qint32 f = rng.chance(0.8) ? rng.between(0, 2) : randomLong(rng);
-            run(QStringLiteral("Format = %1").arg(f), [=] { c().setFormat(f); });
+        case 1:
+            run.number<qint32>("Format", rng.chance(0.8) ? rng.between(0, 2) : randomLong(rng), [=](qint32 v) { c().setFormat(v); });
             break;
-        }
         case 2: {
             const QString p = rng.chance(0.8)
                 ? rng.pick(std::vector<QString>{QStringLiteral("#,##0.00"), QStringLiteral("0.000"),
@@ -162,11 +160,9 @@ protected:
             }, documented);
             break;
         }
-        case 6: {
-            const qint32 a = randomLong(rng);
-            run(QStringLiteral("Appearance = %1").arg(a), [=] { c().setAppearance(a); }, appearanceErrors(a));
+        case 6:
+            run.number<qint32>("Appearance", randomLong(rng), [=](qint32 v) { c().setAppearance(v); }, appearanceErrors);
             break;
-        }
         case 7: {
             const OleColor color = randomColor(rng);
             run(QStringLiteral("BackColor = %1").arg(color, 0, 16), [=] { c().setBackColor(color); });
@@ -358,16 +354,12 @@ protected:
         case 1:
             run.text("Description", randomText(rng, 10), [=](const QString& s) { c().setDescription(s); });
             break;
-        case 2: {
-            const qint16 v = randomInteger(rng);
-            run(QStringLiteral("CodeMaxLength = %1").arg(v), [=] { c().setCodeMaxLength(v); });
+        case 2:
+            run.number<qint16>("CodeMaxLength", randomInteger(rng), [=](qint16 v) { c().setCodeMaxLength(v); });
             break;
-        }
-        case 3: {
-            const qint16 v = randomInteger(rng);
-            run(QStringLiteral("CodeSize = %1").arg(v), [=] { c().setCodeSize(v); });
+        case 3:
+            run.number<qint16>("CodeSize", randomInteger(rng), [=](qint16 v) { c().setCodeSize(v); });
             break;
-        }
         case 4: {
             const OleColor v = randomColor(rng);
             const int which = rng.below(4);
@@ -402,11 +394,9 @@ protected:
             run.fontAttribute(c());
             break;
         }
-        case 11: {
-            const qint32 v = rng.chance(0.7) ? rng.between(1, 30) : randomLong(rng);
-            run(QStringLiteral("FontSize = %1").arg(v), [=] { c().setFontSize(v); }, sizeErrors(v));
+        case 11:
+            run.number<qint32>("FontSize", rng.chance(0.7) ? rng.between(1, 30) : randomLong(rng), [=](qint32 v) { c().setFontSize(v); }, sizeErrors);
             break;
-        }
         case 12: {
             const FontDesc f = randomFont(rng, false);
             const bool codeFont = rng.chance(0.5);
@@ -418,11 +408,9 @@ protected:
             }, fontErrors(f));
             break;
         }
-        case 13: {
-            const qint32 a = randomLong(rng);
-            run(QStringLiteral("Appearance = %1").arg(a), [=] { c().setAppearance(a); }, appearanceErrors(a));
+        case 13:
+            run.number<qint32>("Appearance", randomLong(rng), [=](qint32 v) { c().setAppearance(v); }, appearanceErrors);
             break;
-        }
         case 14:
         case 15:
             run(QStringLiteral("Clear"), [=] { c().Clear(); });
@@ -619,20 +607,16 @@ protected:
             run(QStringLiteral("Font = %1").arg(describeFont(f)), [=] { c().setFont(f); }, fontErrors(f));
             break;
         }
-        case 8: {
-            const qint32 v = rng.chance(0.7) ? rng.between(1, 30) : randomLong(rng);
-            run(QStringLiteral("FontSize = %1").arg(v), [=] { c().setFontSize(v); }, sizeErrors(v));
+        case 8:
+            run.number<qint32>("FontSize", rng.chance(0.7) ? rng.between(1, 30) : randomLong(rng), [=](qint32 v) { c().setFontSize(v); }, sizeErrors);
             break;
-        }
         case 9: {
             run.fontAttribute(c());
             break;
         }
-        case 10: {
-            const qint32 a = randomLong(rng);
-            run(QStringLiteral("Appearance = %1").arg(a), [=] { c().setAppearance(a); }, appearanceErrors(a));
+        case 10:
+            run.number<qint32>("Appearance", randomLong(rng), [=](qint32 v) { c().setAppearance(v); }, appearanceErrors);
             break;
-        }
         case 11:
             run(QStringLiteral("Clear"), [=] { c().Clear(); });
             break;
@@ -894,11 +878,9 @@ protected:
             });
             break;
         }
-        case 9: {
-            const qint32 v = rng.chance(0.7) ? rng.between(1, 30) : randomLong(rng);
-            run(QStringLiteral("FontSize = %1").arg(v), [=] { c().setFontSize(v); }, sizeErrors(v));
+        case 9:
+            run.number<qint32>("FontSize", rng.chance(0.7) ? rng.between(1, 30) : randomLong(rng), [=](qint32 v) { c().setFontSize(v); }, sizeErrors);
             break;
-        }
         case 10: {
             const FontDesc f = randomFont(rng, false);
             const bool codeFont = rng.chance(0.5);
@@ -910,11 +892,9 @@ protected:
             }, fontErrors(f));
             break;
         }
-        case 11: {
-            const qint32 a = randomLong(rng);
-            run(QStringLiteral("Appearance = %1").arg(a), [=] { c().setAppearance(a); }, appearanceErrors(a));
+        case 11:
+            run.number<qint32>("Appearance", randomLong(rng), [=](qint32 v) { c().setAppearance(v); }, appearanceErrors);
             break;
-        }
         case 12:
         case 13: {
             // AddItem: an index the list refuses fails with 5; so does the focus on a disabled code box.

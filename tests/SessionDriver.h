@@ -177,6 +177,14 @@ protected:
             (*this)(QStringLiteral("%1 = \"%2\"").arg(QLatin1String(name), s.left(40)), [=] { set(s); },
                     std::move(documented));
         }
+        // A number property; documented gives the errors a value may raise.
+        template <typename T>
+        void number(const char* name, T v, const std::function<void(T)>& set,
+                    std::set<int> (*documented)(qint32) = nullptr) const
+        {
+            (*this)(QStringLiteral("%1 = %2").arg(QLatin1String(name)).arg(v), [=] { set(v); },
+                    documented ? documented(v) : std::set<int>{});
+        }
         template <typename C>
         void fontAttribute(C& c) const
         {
