@@ -277,9 +277,50 @@ struct SearchRecord {
     QString description; // the control's description when Search was raised
 };
 
-class CodeDescriptionSession : public SessionDriver {
+// The user's steps on a lookup: type, keys (mostly Enter and F3), the F3
+// button, focus moves.
+class LookupSession : public SessionDriver {
+protected:
+    using SessionDriver::SessionDriver;
+
+    void lookupStep(TestFlatEdit& box, Kind otherKey, Kind button)
+    {
+        TestFlatEdit* target = &box;
+        switch (rng.below(8)) {
+        case 0:
+        case 1: {
+            const QString s = randomText(rng, 6);
+            act(QStringLiteral("type \"%1\"").arg(s.left(40)), [=] { host.type(*target, s); }, {}, Kind::Typing);
+            break;
+        }
+        case 2:
+        case 3: {
+            const qint16 key = rng.chance(0.6) ? rng.pick(std::vector<qint16>{KeyCodes::Return, KeyCodes::F3})
+                                               : randomKey(rng);
+            const qint16 shift = randomShift(rng);
+            act(QStringLiteral("key %1/%2").arg(key).arg(shift), [=] { host.pressKey(*target, key, shift); }, {},
+                key == KeyCodes::Return || key == KeyCodes::F3 ? Kind::KeySearch : otherKey);
+            break;
+        }
+        case 4:
+            act(QStringLiteral("click F3"), [=] { host.click(host.button(QStringLiteral("cmdSearch"))); }, {}, button);
+            break;
+        case 5:
+            act("focus " + box.Name(), [=] { host.focus(*target); });
+            break;
+        case 6:
+            act(QStringLiteral("focus elsewhere"), [=] { host.focusElsewhere(); });
+            break;
+        default:
+            act(QStringLiteral("tab"), [=] { host.tab(); });
+            break;
+        }
+    }
+};
+
+class CodeDescriptionSession : public LookupSession {
 public:
-    explicit CodeDescriptionSession(std::uint64_t seed) : SessionDriver(QStringLiteral("ZEVCodeDescription"), seed) {}
+    explicit CodeDescriptionSession(std::uint64_t seed) : LookupSession(QStringLiteral("ZEVCodeDescription"), seed) {}
 
 protected:
     ZEVCodeDescription& c() const { return control<ZEVCodeDescription>(); }
@@ -459,36 +500,7 @@ protected:
             hostAction(false);
             return;
         }
-        switch (rng.below(8)) {
-        case 0:
-        case 1: {
-            const QString s = randomText(rng, 6);
-            act(QStringLiteral("type \"%1\"").arg(s.left(40)), [=] { host.type(code(), s); }, {}, Kind::Typing);
-            break;
-        }
-        case 2:
-        case 3: {
-            const qint16 key = rng.chance(0.6) ? rng.pick(std::vector<qint16>{KeyCodes::Return, KeyCodes::F3})
-                                               : randomKey(rng);
-            const qint16 shift = randomShift(rng);
-            act(QStringLiteral("key %1/%2").arg(key).arg(shift), [=] { host.pressKey(code(), key, shift); }, {},
-                key == KeyCodes::Return || key == KeyCodes::F3 ? Kind::KeySearch : Kind::Other);
-            break;
-        }
-        case 4:
-            act(QStringLiteral("click F3"), [=] { host.click(host.button(QStringLiteral("cmdSearch"))); }, {},
-                Kind::KeySearch);
-            break;
-        case 5:
-            act(QStringLiteral("focus txtCode"), [=] { host.focus(code()); });
-            break;
-        case 6:
-            act(QStringLiteral("focus elsewhere"), [=] { host.focusElsewhere(); });
-            break;
-        default:
-            act(QStringLiteral("tab"), [=] { host.tab(); });
-            break;
-        }
+        lookupStep(code(), Kind::Other, Kind::KeySearch);
     }
 
     void checkInvariants() override
@@ -520,9 +532,9 @@ private:
 
 // -------------------------------------------------------- ZEVDescriptionOnly
 
-class DescriptionOnlySession : public SessionDriver {
+class DescriptionOnlySession : public LookupSession {
 public:
-    explicit DescriptionOnlySession(std::uint64_t seed) : SessionDriver(QStringLiteral("ZEVDescriptionOnly"), seed) {}
+    explicit DescriptionOnlySession(std::uint64_t seed) : LookupSession(QStringLiteral("ZEVDescriptionOnly"), seed) {}
 
 protected:
     ZEVDescriptionOnly& c() const { return control<ZEVDescriptionOnly>(); }
@@ -663,36 +675,7 @@ protected:
             hostAction(false);
             return;
         }
-        switch (rng.below(8)) {
-        case 0:
-        case 1: {
-            const QString s = randomText(rng, 6);
-            act(QStringLiteral("type \"%1\"").arg(s.left(40)), [=] { host.type(box(), s); }, {}, Kind::Typing);
-            break;
-        }
-        case 2:
-        case 3: {
-            const qint16 key = rng.chance(0.6) ? rng.pick(std::vector<qint16>{KeyCodes::Return, KeyCodes::F3})
-                                               : randomKey(rng);
-            const qint16 shift = randomShift(rng);
-            act(QStringLiteral("key %1/%2").arg(key).arg(shift), [=] { host.pressKey(box(), key, shift); }, {},
-                key == KeyCodes::Return || key == KeyCodes::F3 ? Kind::KeySearch : Kind::Typing);
-            break;
-        }
-        case 4:
-            act(QStringLiteral("click F3"), [=] { host.click(host.button(QStringLiteral("cmdSearch"))); }, {},
-                Kind::ButtonSearch);
-            break;
-        case 5:
-            act(QStringLiteral("focus txtDescription"), [=] { host.focus(box()); });
-            break;
-        case 6:
-            act(QStringLiteral("focus elsewhere"), [=] { host.focusElsewhere(); });
-            break;
-        default:
-            act(QStringLiteral("tab"), [=] { host.tab(); });
-            break;
-        }
+        lookupStep(box(), Kind::Typing, Kind::ButtonSearch);
     }
 
     void checkInvariants() override
