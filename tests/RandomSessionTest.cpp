@@ -78,6 +78,37 @@ std::set<int> sizeErrors(qint32 points)
 
 std::set<int> appearanceErrors(qint32 v) { return v < -32768 || v > 32767 ? std::set<int>{ErrOverflow} : std::set<int>{}; }
 
+// The two boxes of a lookup: a colour or a font for the code or the description.
+template <typename C>
+void boxColour(const SessionDriver::Runner& run, Rng& rng, C& c)
+{
+    const OleColor v = randomColor(rng);
+    const int which = rng.below(4);
+    run(QStringLiteral("colour %1 = %2").arg(which).arg(v, 0, 16), [=, &c] {
+        if (which == 0)
+            c.setCodeBackColor(v);
+        else if (which == 1)
+            c.setCodeForeColor(v);
+        else if (which == 2)
+            c.setDescriptionBackColor(v);
+        else
+            c.setDescriptionForeColor(v);
+    });
+}
+
+template <typename C>
+void boxFont(const SessionDriver::Runner& run, Rng& rng, C& c)
+{
+    const FontDesc f = randomFont(rng, false);
+    const bool codeFont = rng.chance(0.5);
+    run(QStringLiteral("%1 = %2").arg(codeFont ? "CodeFont" : "DescriptionFont", describeFont(f)), [=, &c] {
+        if (codeFont)
+            c.setCodeFont(f);
+        else
+            c.setDescriptionFont(f);
+    }, fontErrors(f));
+}
+
 // ---------------------------------------------------------------- ZEVNumeric
 
 class NumericSession : public SessionDriver {
@@ -401,21 +432,9 @@ protected:
         case 3:
             run.number<qint16>("CodeSize", randomInteger(rng), [=](qint16 v) { c().setCodeSize(v); });
             break;
-        case 4: {
-            const OleColor v = randomColor(rng);
-            const int which = rng.below(4);
-            run(QStringLiteral("colour %1 = %2").arg(which).arg(v, 0, 16), [=] {
-                if (which == 0)
-                    c().setCodeBackColor(v);
-                else if (which == 1)
-                    c().setCodeForeColor(v);
-                else if (which == 2)
-                    c().setDescriptionBackColor(v);
-                else
-                    c().setDescriptionForeColor(v);
-            });
+        case 4:
+            boxColour(run, rng, c());
             break;
-        }
         case 5:
             run.flag("Enabled", rng.chance(0.7), [=](bool b) { c().setEnabled(b); });
             break;
@@ -438,17 +457,9 @@ protected:
         case 11:
             run.number<qint32>("FontSize", rng.chance(0.7) ? rng.between(1, 30) : randomLong(rng), [=](qint32 v) { c().setFontSize(v); }, sizeErrors);
             break;
-        case 12: {
-            const FontDesc f = randomFont(rng, false);
-            const bool codeFont = rng.chance(0.5);
-            run(QStringLiteral("%1 = %2").arg(codeFont ? "CodeFont" : "DescriptionFont", describeFont(f)), [=] {
-                if (codeFont)
-                    c().setCodeFont(f);
-                else
-                    c().setDescriptionFont(f);
-            }, fontErrors(f));
+        case 12:
+            boxFont(run, rng, c());
             break;
-        }
         case 13:
             run.number<qint32>("Appearance", randomLong(rng), [=](qint32 v) { c().setAppearance(v); }, appearanceErrors);
             break;
@@ -821,21 +832,9 @@ protected:
                 v < 0 ? std::set<int>{ErrInvalidPropertyValue} : std::set<int>{});
             break;
         }
-        case 4: {
-            const OleColor v = randomColor(rng);
-            const int which = rng.below(4);
-            run(QStringLiteral("colour %1 = %2").arg(which).arg(v, 0, 16), [=] {
-                if (which == 0)
-                    c().setCodeBackColor(v);
-                else if (which == 1)
-                    c().setCodeForeColor(v);
-                else if (which == 2)
-                    c().setDescriptionBackColor(v);
-                else
-                    c().setDescriptionForeColor(v);
-            });
+        case 4:
+            boxColour(run, rng, c());
             break;
-        }
         case 5:
             run.flag("Enabled", rng.chance(0.7), [=](bool b) { c().setEnabled(b); });
             break;
@@ -864,17 +863,9 @@ protected:
         case 9:
             run.number<qint32>("FontSize", rng.chance(0.7) ? rng.between(1, 30) : randomLong(rng), [=](qint32 v) { c().setFontSize(v); }, sizeErrors);
             break;
-        case 10: {
-            const FontDesc f = randomFont(rng, false);
-            const bool codeFont = rng.chance(0.5);
-            run(QStringLiteral("%1 = %2").arg(codeFont ? "CodeFont" : "DescriptionFont", describeFont(f)), [=] {
-                if (codeFont)
-                    c().setCodeFont(f);
-                else
-                    c().setDescriptionFont(f);
-            }, fontErrors(f));
+        case 10:
+            boxFont(run, rng, c());
             break;
-        }
         case 11:
             run.number<qint32>("Appearance", randomLong(rng), [=](qint32 v) { c().setAppearance(v); }, appearanceErrors);
             break;

@@ -156,6 +156,7 @@ protected:
     int nestedInStep() const { return nestedInStep_; }
     bool mayNest() const { return depth_ <= 3 && nestedInStep_ < 6; }
 
+public:
     // A host action: a logged step of its own, or one taken from inside a handler.
     struct Runner {
         SessionDriver& d;
@@ -210,6 +211,7 @@ protected:
         }
     };
 
+protected:
     template <typename C>
     C& control() const { return *dynamic_cast<C*>(owner.get()); }
 
