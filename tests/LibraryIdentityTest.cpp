@@ -110,6 +110,13 @@ TEST(LibraryIdentity, EveryClassRunsItsLifecycleOnAFreshHostThroughTheFactory)
         auto control = ComRuntime::instance().CreateControl(c.name, host);
         ASSERT_TRUE(control);
         EXPECT_EQ(control->ClassName(), c.name);
+        EXPECT_EQ(ComRuntime::instance().CanUnloadNow(), HResult::False); // a control is alive
+        // By ProgID and through the class object too.
+        TestHost byProgId, byFactory;
+        EXPECT_EQ(ComRuntime::instance().CreateControl("ZEVSuiteControls." + c.name, byProgId)->ClassName(), c.name);
+        void* factory = nullptr;
+        ASSERT_EQ(ComRuntime::instance().GetClassObject(c.clsid, InterfaceId::IClassFactory(), &factory), HResult::Ok);
+        EXPECT_EQ(static_cast<ClassFactory*>(factory)->CreateInstance(byFactory)->ClassName(), c.name);
         EXPECT_GT(control->Descriptor().designWidth, 0);
         EXPECT_GT(control->Descriptor().designHeight, 0);
         control->Initialize();

@@ -78,6 +78,37 @@ std::set<int> sizeErrors(qint32 points)
 
 std::set<int> appearanceErrors(qint32 v) { return v < -32768 || v > 32767 ? std::set<int>{ErrOverflow} : std::set<int>{}; }
 
+// The two boxes of a lookup: a colour or a font for the code or the description.
+template <typename C>
+void boxColour(const SessionDriver::Runner& run, Rng& rng, C& c)
+{
+    const OleColor v = randomColor(rng);
+    const int which = rng.below(4);
+    run(QStringLiteral("colour %1 = %2").arg(which).arg(v, 0, 16), [=, &c] {
+        if (which == 0)
+            c.setCodeBackColor(v);
+        else if (which == 1)
+            c.setCodeForeColor(v);
+        else if (which == 2)
+            c.setDescriptionBackColor(v);
+        else
+            c.setDescriptionForeColor(v);
+    });
+}
+
+template <typename C>
+void boxFont(const SessionDriver::Runner& run, Rng& rng, C& c)
+{
+    const FontDesc f = randomFont(rng, false);
+    const bool codeFont = rng.chance(0.5);
+    run(QStringLiteral("%1 = %2").arg(codeFont ? "CodeFont" : "DescriptionFont", describeFont(f)), [=, &c] {
+        if (codeFont)
+            c.setCodeFont(f);
+        else
+            c.setDescriptionFont(f);
+    }, fontErrors(f));
+}
+
 // ---------------------------------------------------------------- ZEVNumeric
 
 class NumericSession : public SessionDriver {
@@ -116,23 +147,14 @@ protected:
 
     void hostAction(bool nested)
     {
-        auto run = [&](const QString& label, const std::function<void()>& fn, std::set<int> documented = {}) {
-            if (nested)
-                actNested(fn, documented);
-            else
-                act(label, fn, documented);
-        };
+        const Runner run{*this, nested};
         switch (rng.below(nested ? 14 : 17)) {
-        case 0: {
-            const QString s = rng.chance(0.7) ? randomNumberText(rng) : randomText(rng);
-            run(QStringLiteral("Text = \"%1\"").arg(s.left(40)), [=] { c().setText(s); });
+        case 0:
+            run.text("Text", rng.chance(0.7) ? randomNumberText(rng) : randomText(rng), [=](const QString& s) { c().setText(s); });
             break;
-        }
-        case 1: {
-            const qint32 f = rng.chance(0.8) ? rng.between(0, 2) : randomLong(rng);
-            run(QStringLiteral("Format = %1").arg(f), [=] { c().setFormat(f); });
+        case 1:
+            run.number<qint32>("Format", rng.chance(0.8) ? rng.between(0, 2) : randomLong(rng), [=](qint32 v) { c().setFormat(v); });
             break;
-        }
         case 2: {
             const QString p = rng.chance(0.8)
                 ? rng.pick(std::vector<QString>{QStringLiteral("#,##0.00"), QStringLiteral("0.000"),
@@ -146,16 +168,12 @@ protected:
             run(QStringLiteral("CustomFormat = \"%1\"").arg(p.left(40)), [=] { c().setCustomFormat(p); });
             break;
         }
-        case 3: {
-            const bool b = rng.chance(0.5);
-            run(QStringLiteral("AllowNegative = %1").arg(b), [=] { c().setAllowNegative(b); });
+        case 3:
+            run.flag("AllowNegative", rng.chance(0.5), [=](bool b) { c().setAllowNegative(b); });
             break;
-        }
-        case 4: {
-            const bool b = rng.chance(0.5);
-            run(QStringLiteral("StartZero = %1").arg(b), [=] { c().setStartZero(b); });
+        case 4:
+            run.flag("StartZero", rng.chance(0.5), [=](bool b) { c().setStartZero(b); });
             break;
-        }
         case 5: {
             // A sign colour reads the field as a number: a lone sign fails with 13.
             const OleColor color = randomColor(rng);
@@ -173,36 +191,28 @@ protected:
             }, documented);
             break;
         }
-        case 6: {
-            const qint32 a = randomLong(rng);
-            run(QStringLiteral("Appearance = %1").arg(a), [=] { c().setAppearance(a); }, appearanceErrors(a));
+        case 6:
+            run.number<qint32>("Appearance", randomLong(rng), [=](qint32 v) { c().setAppearance(v); }, appearanceErrors);
             break;
-        }
         case 7: {
             const OleColor color = randomColor(rng);
             run(QStringLiteral("BackColor = %1").arg(color, 0, 16), [=] { c().setBackColor(color); });
             break;
         }
-        case 8: {
-            const bool b = rng.chance(0.7);
-            run(QStringLiteral("Enabled = %1").arg(b), [=] { c().setEnabled(b); });
+        case 8:
+            run.flag("Enabled", rng.chance(0.7), [=](bool b) { c().setEnabled(b); });
             break;
-        }
-        case 9: {
-            const bool b = rng.chance(0.3);
-            run(QStringLiteral("Locked = %1").arg(b), [=] { c().setLocked(b); });
+        case 9:
+            run.flag("Locked", rng.chance(0.3), [=](bool b) { c().setLocked(b); });
             break;
-        }
         case 10: {
             const FontDesc f = randomFont(rng, false);
             run(QStringLiteral("Font = %1").arg(describeFont(f)), [=] { c().setFont(f); }, fontErrors(f));
             break;
         }
-        case 11: {
-            const QString s = randomNumberText(rng);
-            run(QStringLiteral("ControlText.Text = \"%1\"").arg(s.left(40)), [=] { txt().setText(s); });
+        case 11:
+            run.text("ControlText.Text", randomNumberText(rng), [=](const QString& s) { txt().setText(s); });
             break;
-        }
         case 12:
             run(QStringLiteral("read Text"), [=] {
                 const QString t = c().Text();
@@ -219,10 +229,7 @@ protected:
             break;
         }
         default:
-            run(QStringLiteral("WriteProperties"), [=] {
-                MemoryPropertyBag bag;
-                owner->WriteProperties(bag);
-            });
+            run.writeProperties();
             break;
         }
     }
@@ -301,9 +308,50 @@ struct SearchRecord {
     QString description; // the control's description when Search was raised
 };
 
-class CodeDescriptionSession : public SessionDriver {
+// The user's steps on a lookup: type, keys (mostly Enter and F3), the F3
+// button, focus moves.
+class LookupSession : public SessionDriver {
+protected:
+    using SessionDriver::SessionDriver;
+
+    void lookupStep(TestFlatEdit& box, Kind otherKey, Kind button)
+    {
+        TestFlatEdit* target = &box;
+        switch (rng.below(8)) {
+        case 0:
+        case 1: {
+            const QString s = randomText(rng, 6);
+            act(QStringLiteral("type \"%1\"").arg(s.left(40)), [=] { host.type(*target, s); }, {}, Kind::Typing);
+            break;
+        }
+        case 2:
+        case 3: {
+            const qint16 key = rng.chance(0.6) ? rng.pick(std::vector<qint16>{KeyCodes::Return, KeyCodes::F3})
+                                               : randomKey(rng);
+            const qint16 shift = randomShift(rng);
+            act(QStringLiteral("key %1/%2").arg(key).arg(shift), [=] { host.pressKey(*target, key, shift); }, {},
+                key == KeyCodes::Return || key == KeyCodes::F3 ? Kind::KeySearch : otherKey);
+            break;
+        }
+        case 4:
+            act(QStringLiteral("click F3"), [=] { host.click(host.button(QStringLiteral("cmdSearch"))); }, {}, button);
+            break;
+        case 5:
+            act("focus " + box.Name(), [=] { host.focus(*target); });
+            break;
+        case 6:
+            act(QStringLiteral("focus elsewhere"), [=] { host.focusElsewhere(); });
+            break;
+        default:
+            act(QStringLiteral("tab"), [=] { host.tab(); });
+            break;
+        }
+    }
+};
+
+class CodeDescriptionSession : public LookupSession {
 public:
-    explicit CodeDescriptionSession(std::uint64_t seed) : SessionDriver(QStringLiteral("ZEVCodeDescription"), seed) {}
+    explicit CodeDescriptionSession(std::uint64_t seed) : LookupSession(QStringLiteral("ZEVCodeDescription"), seed) {}
 
 protected:
     ZEVCodeDescription& c() const { return control<ZEVCodeDescription>(); }
@@ -370,109 +418,51 @@ protected:
 
     void hostAction(bool nested)
     {
-        auto run = [&](const QString& label, const std::function<void()>& fn, std::set<int> documented = {}) {
-            if (nested)
-                actNested(fn, documented);
-            else
-                act(label, fn, documented);
-        };
+        const Runner run{*this, nested};
         switch (rng.below(nested ? 22 : 26)) {
-        case 0: {
-            const QString s = randomText(rng, 8);
-            run(QStringLiteral("Code = \"%1\"").arg(s.left(40)), [=] { c().setCode(s); });
+        case 0:
+            run.text("Code", randomText(rng, 8), [=](const QString& s) { c().setCode(s); });
             break;
-        }
-        case 1: {
-            const QString s = randomText(rng, 10);
-            run(QStringLiteral("Description = \"%1\"").arg(s.left(40)), [=] { c().setDescription(s); });
+        case 1:
+            run.text("Description", randomText(rng, 10), [=](const QString& s) { c().setDescription(s); });
             break;
-        }
-        case 2: {
-            const qint16 v = randomInteger(rng);
-            run(QStringLiteral("CodeMaxLength = %1").arg(v), [=] { c().setCodeMaxLength(v); });
+        case 2:
+            run.number<qint16>("CodeMaxLength", randomInteger(rng), [=](qint16 v) { c().setCodeMaxLength(v); });
             break;
-        }
-        case 3: {
-            const qint16 v = randomInteger(rng);
-            run(QStringLiteral("CodeSize = %1").arg(v), [=] { c().setCodeSize(v); });
+        case 3:
+            run.number<qint16>("CodeSize", randomInteger(rng), [=](qint16 v) { c().setCodeSize(v); });
             break;
-        }
-        case 4: {
-            const OleColor v = randomColor(rng);
-            const int which = rng.below(4);
-            run(QStringLiteral("colour %1 = %2").arg(which).arg(v, 0, 16), [=] {
-                if (which == 0)
-                    c().setCodeBackColor(v);
-                else if (which == 1)
-                    c().setCodeForeColor(v);
-                else if (which == 2)
-                    c().setDescriptionBackColor(v);
-                else
-                    c().setDescriptionForeColor(v);
-            });
+        case 4:
+            boxColour(run, rng, c());
             break;
-        }
-        case 5: {
-            const bool b = rng.chance(0.7);
-            run(QStringLiteral("Enabled = %1").arg(b), [=] { c().setEnabled(b); });
+        case 5:
+            run.flag("Enabled", rng.chance(0.7), [=](bool b) { c().setEnabled(b); });
             break;
-        }
-        case 6: {
-            const bool b = rng.chance(0.3);
-            run(QStringLiteral("Locked = %1").arg(b), [=] { c().setLocked(b); });
+        case 6:
+            run.flag("Locked", rng.chance(0.3), [=](bool b) { c().setLocked(b); });
             break;
-        }
-        case 7: {
-            const bool b = rng.chance(0.6);
-            run(QStringLiteral("ShowF3 = %1").arg(b), [=] { c().setShowF3(b); });
+        case 7:
+            run.flag("ShowF3", rng.chance(0.6), [=](bool b) { c().setShowF3(b); });
             break;
-        }
-        case 8: {
-            const bool b = rng.chance(0.5);
-            run(QStringLiteral("FillZeros = %1").arg(b), [=] { c().setFillZeros(b); });
+        case 8:
+            run.flag("FillZeros", rng.chance(0.5), [=](bool b) { c().setFillZeros(b); });
             break;
-        }
-        case 9: {
-            const QString s = randomText(rng, 6);
-            run(QStringLiteral("FieldPkey = \"%1\"").arg(s.left(40)), [=] { c().setFieldPkey(s); });
+        case 9:
+            run.text("FieldPkey", randomText(rng, 6), [=](const QString& s) { c().setFieldPkey(s); });
             break;
-        }
         case 10: {
-            const int which = rng.below(4);
-            const bool b = rng.chance(0.5);
-            run(QStringLiteral("Font attribute %1 = %2").arg(which).arg(b), [=] {
-                if (which == 0)
-                    c().setFontBold(b);
-                else if (which == 1)
-                    c().setFontItalic(b);
-                else if (which == 2)
-                    c().setFontStrikethrough(b);
-                else
-                    c().setFontUnderline(b);
-            });
+            run.fontAttribute(c());
             break;
         }
-        case 11: {
-            const qint32 v = rng.chance(0.7) ? rng.between(1, 30) : randomLong(rng);
-            run(QStringLiteral("FontSize = %1").arg(v), [=] { c().setFontSize(v); }, sizeErrors(v));
+        case 11:
+            run.number<qint32>("FontSize", rng.chance(0.7) ? rng.between(1, 30) : randomLong(rng), [=](qint32 v) { c().setFontSize(v); }, sizeErrors);
             break;
-        }
-        case 12: {
-            const FontDesc f = randomFont(rng, false);
-            const bool codeFont = rng.chance(0.5);
-            run(QStringLiteral("%1 = %2").arg(codeFont ? "CodeFont" : "DescriptionFont", describeFont(f)), [=] {
-                if (codeFont)
-                    c().setCodeFont(f);
-                else
-                    c().setDescriptionFont(f);
-            }, fontErrors(f));
+        case 12:
+            boxFont(run, rng, c());
             break;
-        }
-        case 13: {
-            const qint32 a = randomLong(rng);
-            run(QStringLiteral("Appearance = %1").arg(a), [=] { c().setAppearance(a); }, appearanceErrors(a));
+        case 13:
+            run.number<qint32>("Appearance", randomLong(rng), [=](qint32 v) { c().setAppearance(v); }, appearanceErrors);
             break;
-        }
         case 14:
         case 15:
             run(QStringLiteral("Clear"), [=] { c().Clear(); });
@@ -487,11 +477,9 @@ protected:
                     Kind::KeySearch);
             break;
         }
-        case 18: {
-            const QString s = randomText(rng, 6);
-            run(QStringLiteral("ControlCode.Text = \"%1\"").arg(s.left(40)), [=] { code().setText(s); });
+        case 18:
+            run.text("ControlCode.Text", randomText(rng, 6), [=](const QString& s) { code().setText(s); });
             break;
-        }
         case 19:
             run(QStringLiteral("About"), [=] { c().About(); });
             break;
@@ -501,16 +489,11 @@ protected:
             break;
         }
         case 21:
-            run(QStringLiteral("WriteProperties"), [=] {
-                MemoryPropertyBag bag;
-                owner->WriteProperties(bag);
-            });
+            run.writeProperties();
             break;
-        case 22: {
-            const bool b = rng.chance(0.5);
-            run(QStringLiteral("Loaded = %1").arg(b), [=] { c().setLoaded(b); });
+        case 22:
+            run.flag("Loaded", rng.chance(0.5), [=](bool b) { c().setLoaded(b); });
             break;
-        }
         default: {
             const QString s = randomText(rng, 6);
             run(QStringLiteral("PrimaryKey = \"%1\"").arg(s.left(40)), [=] { c().setPrimaryKey(s); });
@@ -528,36 +511,7 @@ protected:
             hostAction(false);
             return;
         }
-        switch (rng.below(8)) {
-        case 0:
-        case 1: {
-            const QString s = randomText(rng, 6);
-            act(QStringLiteral("type \"%1\"").arg(s.left(40)), [=] { host.type(code(), s); }, {}, Kind::Typing);
-            break;
-        }
-        case 2:
-        case 3: {
-            const qint16 key = rng.chance(0.6) ? rng.pick(std::vector<qint16>{KeyCodes::Return, KeyCodes::F3})
-                                               : randomKey(rng);
-            const qint16 shift = randomShift(rng);
-            act(QStringLiteral("key %1/%2").arg(key).arg(shift), [=] { host.pressKey(code(), key, shift); }, {},
-                key == KeyCodes::Return || key == KeyCodes::F3 ? Kind::KeySearch : Kind::Other);
-            break;
-        }
-        case 4:
-            act(QStringLiteral("click F3"), [=] { host.click(host.button(QStringLiteral("cmdSearch"))); }, {},
-                Kind::KeySearch);
-            break;
-        case 5:
-            act(QStringLiteral("focus txtCode"), [=] { host.focus(code()); });
-            break;
-        case 6:
-            act(QStringLiteral("focus elsewhere"), [=] { host.focusElsewhere(); });
-            break;
-        default:
-            act(QStringLiteral("tab"), [=] { host.tab(); });
-            break;
-        }
+        lookupStep(code(), Kind::Other, Kind::KeySearch);
     }
 
     void checkInvariants() override
@@ -589,9 +543,9 @@ private:
 
 // -------------------------------------------------------- ZEVDescriptionOnly
 
-class DescriptionOnlySession : public SessionDriver {
+class DescriptionOnlySession : public LookupSession {
 public:
-    explicit DescriptionOnlySession(std::uint64_t seed) : SessionDriver(QStringLiteral("ZEVDescriptionOnly"), seed) {}
+    explicit DescriptionOnlySession(std::uint64_t seed) : LookupSession(QStringLiteral("ZEVDescriptionOnly"), seed) {}
 
 protected:
     ZEVDescriptionOnly& c() const { return control<ZEVDescriptionOnly>(); }
@@ -642,19 +596,12 @@ protected:
 
     void hostAction(bool nested)
     {
-        auto run = [&](const QString& label, const std::function<void()>& fn, std::set<int> documented = {}) {
-            if (nested)
-                actNested(fn, documented);
-            else
-                act(label, fn, documented);
-        };
+        const Runner run{*this, nested};
         switch (rng.below(nested ? 16 : 19)) {
         case 0:
-        case 1: {
-            const QString s = randomText(rng, 10);
-            run(QStringLiteral("Description = \"%1\"").arg(s.left(40)), [=] { c().setDescription(s); });
+        case 1:
+            run.text("Description", randomText(rng, 10), [=](const QString& s) { c().setDescription(s); });
             break;
-        }
         case 2: {
             const OleColor v = randomColor(rng);
             const bool back = rng.chance(0.5);
@@ -666,56 +613,33 @@ protected:
             });
             break;
         }
-        case 3: {
-            const bool b = rng.chance(0.7);
-            run(QStringLiteral("Enabled = %1").arg(b), [=] { c().setEnabled(b); });
+        case 3:
+            run.flag("Enabled", rng.chance(0.7), [=](bool b) { c().setEnabled(b); });
             break;
-        }
-        case 4: {
-            const bool b = rng.chance(0.3);
-            run(QStringLiteral("Locked = %1").arg(b), [=] { c().setLocked(b); });
+        case 4:
+            run.flag("Locked", rng.chance(0.3), [=](bool b) { c().setLocked(b); });
             break;
-        }
-        case 5: {
-            const bool b = rng.chance(0.6);
-            run(QStringLiteral("ShowF3 = %1").arg(b), [=] { c().setShowF3(b); });
+        case 5:
+            run.flag("ShowF3", rng.chance(0.6), [=](bool b) { c().setShowF3(b); });
             break;
-        }
-        case 6: {
-            const QString s = randomText(rng, 6);
-            run(QStringLiteral("FieldPkey = \"%1\"").arg(s.left(40)), [=] { c().setFieldPkey(s); });
+        case 6:
+            run.text("FieldPkey", randomText(rng, 6), [=](const QString& s) { c().setFieldPkey(s); });
             break;
-        }
         case 7: {
             const FontDesc f = randomFont(rng, false);
             run(QStringLiteral("Font = %1").arg(describeFont(f)), [=] { c().setFont(f); }, fontErrors(f));
             break;
         }
-        case 8: {
-            const qint32 v = rng.chance(0.7) ? rng.between(1, 30) : randomLong(rng);
-            run(QStringLiteral("FontSize = %1").arg(v), [=] { c().setFontSize(v); }, sizeErrors(v));
+        case 8:
+            run.number<qint32>("FontSize", rng.chance(0.7) ? rng.between(1, 30) : randomLong(rng), [=](qint32 v) { c().setFontSize(v); }, sizeErrors);
             break;
-        }
         case 9: {
-            const int which = rng.below(4);
-            const bool b = rng.chance(0.5);
-            run(QStringLiteral("Font attribute %1 = %2").arg(which).arg(b), [=] {
-                if (which == 0)
-                    c().setFontBold(b);
-                else if (which == 1)
-                    c().setFontItalic(b);
-                else if (which == 2)
-                    c().setFontStrikethrough(b);
-                else
-                    c().setFontUnderline(b);
-            });
+            run.fontAttribute(c());
             break;
         }
-        case 10: {
-            const qint32 a = randomLong(rng);
-            run(QStringLiteral("Appearance = %1").arg(a), [=] { c().setAppearance(a); }, appearanceErrors(a));
+        case 10:
+            run.number<qint32>("Appearance", randomLong(rng), [=](qint32 v) { c().setAppearance(v); }, appearanceErrors);
             break;
-        }
         case 11:
             run(QStringLiteral("Clear"), [=] { c().Clear(); });
             break;
@@ -737,21 +661,14 @@ protected:
             break;
         }
         case 15:
-            run(QStringLiteral("WriteProperties"), [=] {
-                MemoryPropertyBag bag;
-                owner->WriteProperties(bag);
-            });
+            run.writeProperties();
             break;
-        case 16: {
-            const bool b = rng.chance(0.5);
-            run(QStringLiteral("Loaded = %1").arg(b), [=] { c().setLoaded(b); });
+        case 16:
+            run.flag("Loaded", rng.chance(0.5), [=](bool b) { c().setLoaded(b); });
             break;
-        }
-        case 17: {
-            const QString s = randomText(rng, 6);
-            run(QStringLiteral("PrimaryKey = \"%1\"").arg(s.left(40)), [=] { c().setPrimaryKey(s); });
+        case 17:
+            run.text("PrimaryKey", randomText(rng, 6), [=](const QString& s) { c().setPrimaryKey(s); });
             break;
-        }
         default:
             run(QStringLiteral("About"), [=] { c().About(); });
             break;
@@ -769,36 +686,7 @@ protected:
             hostAction(false);
             return;
         }
-        switch (rng.below(8)) {
-        case 0:
-        case 1: {
-            const QString s = randomText(rng, 6);
-            act(QStringLiteral("type \"%1\"").arg(s.left(40)), [=] { host.type(box(), s); }, {}, Kind::Typing);
-            break;
-        }
-        case 2:
-        case 3: {
-            const qint16 key = rng.chance(0.6) ? rng.pick(std::vector<qint16>{KeyCodes::Return, KeyCodes::F3})
-                                               : randomKey(rng);
-            const qint16 shift = randomShift(rng);
-            act(QStringLiteral("key %1/%2").arg(key).arg(shift), [=] { host.pressKey(box(), key, shift); }, {},
-                key == KeyCodes::Return || key == KeyCodes::F3 ? Kind::KeySearch : Kind::Typing);
-            break;
-        }
-        case 4:
-            act(QStringLiteral("click F3"), [=] { host.click(host.button(QStringLiteral("cmdSearch"))); }, {},
-                Kind::ButtonSearch);
-            break;
-        case 5:
-            act(QStringLiteral("focus txtDescription"), [=] { host.focus(box()); });
-            break;
-        case 6:
-            act(QStringLiteral("focus elsewhere"), [=] { host.focusElsewhere(); });
-            break;
-        default:
-            act(QStringLiteral("tab"), [=] { host.tab(); });
-            break;
-        }
+        lookupStep(box(), Kind::Typing, Kind::ButtonSearch);
     }
 
     void checkInvariants() override
@@ -921,25 +809,16 @@ protected:
 
     void hostAction(bool nested)
     {
-        auto run = [&](const QString& label, const std::function<void()>& fn, std::set<int> documented = {}) {
-            if (nested)
-                actNested(fn, documented);
-            else
-                act(label, fn, documented);
-        };
+        const Runner run{*this, nested};
         const std::set<int> focusErrors =
             c().Enabled() ? std::set<int>{} : std::set<int>{ErrInvalidProcedureCall};
         switch (rng.below(nested ? 24 : 26)) {
-        case 0: {
-            const QString s = randomText(rng, 8);
-            run(QStringLiteral("Code = \"%1\"").arg(s.left(40)), [=] { c().setCode(s); });
+        case 0:
+            run.text("Code", randomText(rng, 8), [=](const QString& s) { c().setCode(s); });
             break;
-        }
-        case 1: {
-            const QString s = randomText(rng, 10);
-            run(QStringLiteral("Description = \"%1\"").arg(s.left(40)), [=] { c().setDescription(s); });
+        case 1:
+            run.text("Description", randomText(rng, 10), [=](const QString& s) { c().setDescription(s); });
             break;
-        }
         case 2: {
             // A negative length is passed on to the widget, which refuses it.
             const qint16 v = randomInteger(rng);
@@ -953,31 +832,15 @@ protected:
                 v < 0 ? std::set<int>{ErrInvalidPropertyValue} : std::set<int>{});
             break;
         }
-        case 4: {
-            const OleColor v = randomColor(rng);
-            const int which = rng.below(4);
-            run(QStringLiteral("colour %1 = %2").arg(which).arg(v, 0, 16), [=] {
-                if (which == 0)
-                    c().setCodeBackColor(v);
-                else if (which == 1)
-                    c().setCodeForeColor(v);
-                else if (which == 2)
-                    c().setDescriptionBackColor(v);
-                else
-                    c().setDescriptionForeColor(v);
-            });
+        case 4:
+            boxColour(run, rng, c());
             break;
-        }
-        case 5: {
-            const bool b = rng.chance(0.7);
-            run(QStringLiteral("Enabled = %1").arg(b), [=] { c().setEnabled(b); });
+        case 5:
+            run.flag("Enabled", rng.chance(0.7), [=](bool b) { c().setEnabled(b); });
             break;
-        }
-        case 6: {
-            const bool b = rng.chance(0.3);
-            run(QStringLiteral("Locked = %1").arg(b), [=] { c().setLocked(b); });
+        case 6:
+            run.flag("Locked", rng.chance(0.3), [=](bool b) { c().setLocked(b); });
             break;
-        }
         case 7: {
             // The arrangement is not trapped: a narrow control refuses a negative width.
             const bool b = rng.chance(0.6);
@@ -997,27 +860,15 @@ protected:
             });
             break;
         }
-        case 9: {
-            const qint32 v = rng.chance(0.7) ? rng.between(1, 30) : randomLong(rng);
-            run(QStringLiteral("FontSize = %1").arg(v), [=] { c().setFontSize(v); }, sizeErrors(v));
+        case 9:
+            run.number<qint32>("FontSize", rng.chance(0.7) ? rng.between(1, 30) : randomLong(rng), [=](qint32 v) { c().setFontSize(v); }, sizeErrors);
             break;
-        }
-        case 10: {
-            const FontDesc f = randomFont(rng, false);
-            const bool codeFont = rng.chance(0.5);
-            run(QStringLiteral("%1 = %2").arg(codeFont ? "CodeFont" : "DescriptionFont", describeFont(f)), [=] {
-                if (codeFont)
-                    c().setCodeFont(f);
-                else
-                    c().setDescriptionFont(f);
-            }, fontErrors(f));
+        case 10:
+            boxFont(run, rng, c());
             break;
-        }
-        case 11: {
-            const qint32 a = randomLong(rng);
-            run(QStringLiteral("Appearance = %1").arg(a), [=] { c().setAppearance(a); }, appearanceErrors(a));
+        case 11:
+            run.number<qint32>("Appearance", randomLong(rng), [=](qint32 v) { c().setAppearance(v); }, appearanceErrors);
             break;
-        }
         case 12:
         case 13: {
             // AddItem: an index the list refuses fails with 5; so does the focus on a disabled code box.
@@ -1082,34 +933,18 @@ protected:
             break;
         }
         case 21:
-            run(QStringLiteral("WriteProperties"), [=] {
-                MemoryPropertyBag bag;
-                owner->WriteProperties(bag);
-            });
+            run.writeProperties();
             break;
         case 22: {
-            const int which = rng.below(4);
-            const bool b = rng.chance(0.5);
-            run(QStringLiteral("Font attribute %1 = %2").arg(which).arg(b), [=] {
-                if (which == 0)
-                    c().setFontBold(b);
-                else if (which == 1)
-                    c().setFontItalic(b);
-                else if (which == 2)
-                    c().setFontStrikethrough(b);
-                else
-                    c().setFontUnderline(b);
-            });
+            run.fontAttribute(c());
             break;
         }
         case 23:
             run(QStringLiteral("About"), [=] { c().About(); });
             break;
-        case 24: {
-            const bool b = rng.chance(0.5);
-            run(QStringLiteral("Loaded = %1").arg(b), [=] { c().setLoaded(b); });
+        case 24:
+            run.flag("Loaded", rng.chance(0.5), [=](bool b) { c().setLoaded(b); });
             break;
-        }
         default: {
             const QString s = randomText(rng, 6);
             run(QStringLiteral("FieldPkey = \"%1\"").arg(s.left(40)), [=] { c().setFieldPkey(s); });

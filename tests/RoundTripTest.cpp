@@ -87,6 +87,15 @@ void signColour(ZEVNumeric& c, void (ZEVNumeric::*setter)(OleColor), OleColor co
     }
 }
 
+// Every getter reads the same on the saved control and its reloaded twin.
+template <typename C, typename... Getter>
+void expectSame(const C& a, const C& b, Getter... getters)
+{
+    int n = 0;
+    const auto same = [&](auto getter) { EXPECT_EQ((b.*getter)(), (a.*getter)()) << "getter " << n++; };
+    (same(getters), ...);
+}
+
 class RoundTrip : public ::testing::Test {
 protected:
     void SetUp() override { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
@@ -127,16 +136,9 @@ TEST_F(RoundTrip, ZEVNumeric)
         const auto& a = t.a;
         const auto& b = t.b;
         SCOPED_TRACE(context(set, t.bag));
-        EXPECT_EQ(b.Appearance(), a.Appearance());
-        EXPECT_EQ(b.AllowNegative(), a.AllowNegative());
-        EXPECT_EQ(b.BackColor(), a.BackColor());
-        EXPECT_EQ(b.Enabled(), a.Enabled());
-        EXPECT_EQ(b.ForeColorPositive(), a.ForeColorPositive());
-        EXPECT_EQ(b.ForeColorNegative(), a.ForeColorNegative());
-        EXPECT_EQ(b.ForeColorZero(), a.ForeColorZero());
-        EXPECT_EQ(b.Format(), a.Format());
-        EXPECT_EQ(b.Locked(), a.Locked());
-        EXPECT_EQ(b.StartZero(), a.StartZero());
+        expectSame(a, b, &ZEVNumeric::Appearance, &ZEVNumeric::AllowNegative, &ZEVNumeric::BackColor,
+                   &ZEVNumeric::Enabled, &ZEVNumeric::ForeColorPositive, &ZEVNumeric::ForeColorNegative,
+                   &ZEVNumeric::ForeColorZero, &ZEVNumeric::Format, &ZEVNumeric::Locked, &ZEVNumeric::StartZero);
         // The value comes back as loading shows it: through the Text let,
         // with AllowNegative already read. A negative value saved while
         // AllowNegative is False (it was entered before) therefore comes back
@@ -229,25 +231,15 @@ TEST_F(RoundTrip, ZEVCodeDescription)
         auto& a = t.a;
         auto& b = t.b;
         SCOPED_TRACE(context(set, t.bag));
-        EXPECT_EQ(b.Appearance(), a.Appearance());
-        EXPECT_EQ(b.Code(), a.Code());
-        EXPECT_EQ(b.CodeForeColor(), a.CodeForeColor());
-        EXPECT_EQ(b.CodeMaxLength(), a.CodeMaxLength());
-        EXPECT_EQ(b.CodeSize(), a.CodeSize());
-        EXPECT_EQ(b.Description(), a.Description());
-        EXPECT_EQ(b.DescriptionForeColor(), a.DescriptionForeColor());
-        EXPECT_EQ(b.Enabled(), a.Enabled());
-        EXPECT_EQ(b.FieldPkey(), a.FieldPkey());
-        EXPECT_EQ(b.FillZeros(), a.FillZeros());
-        EXPECT_EQ(b.FontBold(), a.FontBold());
-        EXPECT_EQ(b.FontItalic(), a.FontItalic());
-        EXPECT_EQ(b.FontStrikethrough(), a.FontStrikethrough());
-        EXPECT_EQ(b.FontUnderline(), a.FontUnderline());
-        EXPECT_EQ(b.FontSize(), a.FontSize());
-        EXPECT_EQ(b.Loaded(), a.Loaded());
-        EXPECT_EQ(b.Locked(), a.Locked());
-        EXPECT_EQ(b.PrimaryKey(), a.PrimaryKey());
-        EXPECT_EQ(b.ShowF3(), a.ShowF3());
+        expectSame(a, b, &ZEVCodeDescription::Appearance, &ZEVCodeDescription::Code,
+                   &ZEVCodeDescription::CodeForeColor, &ZEVCodeDescription::CodeMaxLength,
+                   &ZEVCodeDescription::CodeSize, &ZEVCodeDescription::Description,
+                   &ZEVCodeDescription::DescriptionForeColor, &ZEVCodeDescription::Enabled,
+                   &ZEVCodeDescription::FieldPkey, &ZEVCodeDescription::FillZeros, &ZEVCodeDescription::FontBold,
+                   &ZEVCodeDescription::FontItalic, &ZEVCodeDescription::FontStrikethrough,
+                   &ZEVCodeDescription::FontUnderline, &ZEVCodeDescription::FontSize,
+                   &ZEVCodeDescription::Loaded, &ZEVCodeDescription::Locked, &ZEVCodeDescription::PrimaryKey,
+                   &ZEVCodeDescription::ShowF3);
         EXPECT_EQ(b.CodeFont().Name(), a.CodeFont().Name());
         EXPECT_EQ(b.DescriptionFont().Name(), a.DescriptionFont().Name());
         expectFontsOf(a.CodeFont(), b.CodeFont());
@@ -256,8 +248,7 @@ TEST_F(RoundTrip, ZEVCodeDescription)
         // control was locked or disabled comes back as the white or button
         // face it showed, so only an enabled, unlocked control keeps them.
         if (a.Enabled() && !a.Locked()) {
-            EXPECT_EQ(b.CodeBackColor(), a.CodeBackColor());
-            EXPECT_EQ(b.DescriptionBackColor(), a.DescriptionBackColor());
+            expectSame(a, b, &ZEVCodeDescription::CodeBackColor, &ZEVCodeDescription::DescriptionBackColor);
         }
     }
 }
@@ -292,20 +283,12 @@ TEST_F(RoundTrip, ZEVDescriptionOnly)
         auto& a = t.a;
         auto& b = t.b;
         SCOPED_TRACE(context(set, t.bag));
-        EXPECT_EQ(b.Appearance(), a.Appearance());
-        EXPECT_EQ(b.Description(), a.Description());
-        EXPECT_EQ(b.Enabled(), a.Enabled());
-        EXPECT_EQ(b.FieldPkey(), a.FieldPkey());
-        EXPECT_EQ(b.FontBold(), a.FontBold());
-        EXPECT_EQ(b.FontItalic(), a.FontItalic());
-        EXPECT_EQ(b.FontStrikethrough(), a.FontStrikethrough());
-        EXPECT_EQ(b.FontUnderline(), a.FontUnderline());
-        EXPECT_EQ(b.FontSize(), a.FontSize());
-        EXPECT_EQ(b.ForeColor(), a.ForeColor());
-        EXPECT_EQ(b.Loaded(), a.Loaded());
-        EXPECT_EQ(b.Locked(), a.Locked());
-        EXPECT_EQ(b.PrimaryKey(), a.PrimaryKey());
-        EXPECT_EQ(b.ShowF3(), a.ShowF3());
+        expectSame(a, b, &ZEVDescriptionOnly::Appearance, &ZEVDescriptionOnly::Description,
+                   &ZEVDescriptionOnly::Enabled, &ZEVDescriptionOnly::FieldPkey, &ZEVDescriptionOnly::FontBold,
+                   &ZEVDescriptionOnly::FontItalic, &ZEVDescriptionOnly::FontStrikethrough,
+                   &ZEVDescriptionOnly::FontUnderline, &ZEVDescriptionOnly::FontSize,
+                   &ZEVDescriptionOnly::ForeColor, &ZEVDescriptionOnly::Loaded, &ZEVDescriptionOnly::Locked,
+                   &ZEVDescriptionOnly::PrimaryKey, &ZEVDescriptionOnly::ShowF3);
         EXPECT_EQ(b.Font().Name(), a.Font().Name());
         expectFontsOf(a.Font(), b.Font());
         // Saved as shown: see the code lookup.
@@ -361,33 +344,20 @@ TEST_F(RoundTrip, ZEVPersistCombo)
         auto& a = t.a;
         auto& b = t.b;
         SCOPED_TRACE(context(set, t.bag));
-        EXPECT_EQ(b.AllowItemDuplication(), a.AllowItemDuplication());
-        EXPECT_EQ(b.Appearance(), a.Appearance());
-        EXPECT_EQ(b.Code(), a.Code());
-        EXPECT_EQ(b.CodeForeColor(), a.CodeForeColor());
-        EXPECT_EQ(b.CodeMaxLength(), a.CodeMaxLength());
-        EXPECT_EQ(b.CodeSize(), a.CodeSize());
-        EXPECT_EQ(b.Description(), a.Description());
-        EXPECT_EQ(b.DescriptionForeColor(), a.DescriptionForeColor());
-        EXPECT_EQ(b.Enabled(), a.Enabled());
-        EXPECT_EQ(b.FieldPkey(), a.FieldPkey());
-        EXPECT_EQ(b.FillZeros(), a.FillZeros());
-        EXPECT_EQ(b.FontBold(), a.FontBold());
-        EXPECT_EQ(b.FontItalic(), a.FontItalic());
-        EXPECT_EQ(b.FontStrikethrough(), a.FontStrikethrough());
-        EXPECT_EQ(b.FontUnderline(), a.FontUnderline());
-        EXPECT_EQ(b.FontSize(), a.FontSize());
-        EXPECT_EQ(b.Loaded(), a.Loaded());
-        EXPECT_EQ(b.Locked(), a.Locked());
-        EXPECT_EQ(b.ShowF3(), a.ShowF3());
-        EXPECT_EQ(b.ShowCodeInCombo(), a.ShowCodeInCombo());
+        expectSame(a, b, &ZEVPersistCombo::AllowItemDuplication, &ZEVPersistCombo::Appearance,
+                   &ZEVPersistCombo::Code, &ZEVPersistCombo::CodeForeColor, &ZEVPersistCombo::CodeMaxLength,
+                   &ZEVPersistCombo::CodeSize, &ZEVPersistCombo::Description,
+                   &ZEVPersistCombo::DescriptionForeColor, &ZEVPersistCombo::Enabled,
+                   &ZEVPersistCombo::FieldPkey, &ZEVPersistCombo::FillZeros, &ZEVPersistCombo::FontBold,
+                   &ZEVPersistCombo::FontItalic, &ZEVPersistCombo::FontStrikethrough,
+                   &ZEVPersistCombo::FontUnderline, &ZEVPersistCombo::FontSize, &ZEVPersistCombo::Loaded,
+                   &ZEVPersistCombo::Locked, &ZEVPersistCombo::ShowF3, &ZEVPersistCombo::ShowCodeInCombo);
         EXPECT_EQ(b.CodeFont().Name(), a.CodeFont().Name());
         EXPECT_EQ(b.DescriptionFont().Name(), a.DescriptionFont().Name());
         expectFontsOf(a.CodeFont(), b.CodeFont());
         expectFontsOf(a.CodeFont(), b.DescriptionFont());
         if (a.Enabled() && !a.Locked()) {
-            EXPECT_EQ(b.CodeBackColor(), a.CodeBackColor());
-            EXPECT_EQ(b.DescriptionBackColor(), a.DescriptionBackColor());
+            expectSame(a, b, &ZEVPersistCombo::CodeBackColor, &ZEVPersistCombo::DescriptionBackColor);
         }
         // The list is not saved: the twin starts with none.
         EXPECT_EQ(b.ControlListing()->ListCount(), 0);

@@ -156,6 +156,62 @@ protected:
     int nestedInStep() const { return nestedInStep_; }
     bool mayNest() const { return depth_ <= 3 && nestedInStep_ < 6; }
 
+public:
+    // A host action: a logged step of its own, or one taken from inside a handler.
+    struct Runner {
+        SessionDriver& d;
+        bool nested;
+        void operator()(const QString& label, const std::function<void()>& fn, std::set<int> documented = {}) const
+        {
+            if (nested)
+                d.actNested(fn, documented);
+            else
+                d.act(label, fn, documented);
+        }
+        void flag(const char* name, bool b, const std::function<void(bool)>& set, std::set<int> documented = {}) const
+        {
+            (*this)(QStringLiteral("%1 = %2").arg(QLatin1String(name)).arg(b), [=] { set(b); }, std::move(documented));
+        }
+        void text(const char* name, const QString& s, const std::function<void(const QString&)>& set,
+                  std::set<int> documented = {}) const
+        {
+            (*this)(QStringLiteral("%1 = \"%2\"").arg(QLatin1String(name), s.left(40)), [=] { set(s); },
+                    std::move(documented));
+        }
+        // A number property; documented gives the errors a value may raise.
+        template <typename T>
+        void number(const char* name, T v, const std::function<void(T)>& set,
+                    std::set<int> (*documented)(qint32) = nullptr) const
+        {
+            (*this)(QStringLiteral("%1 = %2").arg(QLatin1String(name)).arg(v), [=] { set(v); },
+                    documented ? documented(v) : std::set<int>{});
+        }
+        template <typename C>
+        void fontAttribute(C& c) const
+        {
+            const int which = d.rng.below(4);
+            const bool b = d.rng.chance(0.5);
+            (*this)(QStringLiteral("Font attribute %1 = %2").arg(which).arg(b), [=, &c] {
+                if (which == 0)
+                    c.setFontBold(b);
+                else if (which == 1)
+                    c.setFontItalic(b);
+                else if (which == 2)
+                    c.setFontStrikethrough(b);
+                else
+                    c.setFontUnderline(b);
+            });
+        }
+        void writeProperties() const
+        {
+            (*this)(QStringLiteral("WriteProperties"), [this] {
+                MemoryPropertyBag bag;
+                d.owner->WriteProperties(bag);
+            });
+        }
+    };
+
+protected:
     template <typename C>
     C& control() const { return *dynamic_cast<C*>(owner.get()); }
 

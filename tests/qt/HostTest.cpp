@@ -27,21 +27,6 @@ using namespace zev::testing;
 
 namespace {
 
-WidgetDesign design(const char* name, WidgetKind kind, float left = 0, float top = 0, float width = 1500,
-                    float height = 300)
-{
-    WidgetDesign d;
-    d.name = QString::fromLatin1(name);
-    d.kind = kind;
-    d.left = left;
-    d.top = top;
-    d.width = width;
-    d.height = height;
-    return d;
-}
-
-QWidget* q(Widget& w) { return QtAdapter::of(&w)->qwidget(); }
-
 struct Surface {
     QWidget window;
     QtControlHost host{&window};

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "framework/Widget.h"
 #include "framework/frmAbout.h"
+#include "qt/QtAdapter.h"
 #include "qt/QtModal.h"
 
 #include <QApplication>
@@ -23,6 +25,23 @@ inline void showActive(QWidget& window)
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 }
+
+// A widget's design: sizes in twips.
+inline WidgetDesign design(const char* name, WidgetKind kind, float left = 0, float top = 0, float width = 1500,
+                           float height = 300)
+{
+    WidgetDesign d;
+    d.name = QString::fromLatin1(name);
+    d.kind = kind;
+    d.left = left;
+    d.top = top;
+    d.width = width;
+    d.height = height;
+    return d;
+}
+
+// The Qt widget behind a widget of the contract.
+inline QWidget* q(Widget& w) { return QtAdapter::of(&w)->qwidget(); }
 
 // Answers every modal dialog of the library with a handler for the duration of a test.
 class ModalAnswer {
