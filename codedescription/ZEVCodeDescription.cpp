@@ -61,16 +61,7 @@ WidgetDesign panDescriptionDesign()
 }
 
 // Blanks are spaces only: a tab at either end is part of the text.
-QString trimSpaces(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
+QString trimSpaces(const QString& text) { return modFunctions::TrimSpaces(text).toString(); }
 
 // The widgets' appearance is an Integer; a code beyond it overflows as the container's conversion does.
 qint16 narrowAppearance(qint32 value) { return VariantConvert::toInteger(QVariant(value)); }

@@ -1,5 +1,7 @@
 #include "daterange/DateRangePresets.h"
 
+#include "framework/modFunctions.h"
+
 #include "framework/ComboBox.h"
 #include "framework/ControlError.h"
 #include "framework/DateTimePicker.h"
@@ -11,16 +13,7 @@ namespace {
 enum class Side { Start, End };
 
 // Blanks only: a tab or another space character is part of the word.
-QString trimBlanks(const QString& s)
-{
-    qsizetype first = 0;
-    qsizetype last = s.size();
-    while (first < last && s.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && s.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return s.mid(first, last - first);
-}
+QString trimBlanks(const QString& s) { return modFunctions::TrimSpaces(s).toString(); }
 
 // A local date-time that exists, found from the instants at which the local
 // clock shows the date and time. Where a daylight-saving change skips the time

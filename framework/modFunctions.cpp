@@ -2,21 +2,19 @@
 
 namespace zev::modFunctions {
 
-namespace {
-QString trimSpaces(const QString& s)
+QStringView TrimSpaces(QStringView text)
 {
-    qsizetype begin = 0, end = s.size();
-    while (begin < end && s.at(begin) == QLatin1Char(' '))
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && text[begin] == QLatin1Char(' '))
         ++begin;
-    while (end > begin && s.at(end - 1) == QLatin1Char(' '))
+    while (end > begin && text[end - 1] == QLatin1Char(' '))
         --end;
-    return s.mid(begin, end - begin);
+    return text.mid(begin, end - begin);
 }
-} // namespace
 
 QString FillWithZeros(const QString& text, const qint16& length, const ePos_& position)
 {
-    QString s = trimSpaces(text);
+    QString s = TrimSpaces(text).toString();
     if (s.size() >= length)
         return s;
     const QString zeros(length - s.size(), QLatin1Char('0'));

@@ -2,6 +2,7 @@
 
 #include "framework/ControlError.h"
 #include "framework/VariantConvert.h"
+#include "framework/modFunctions.h"
 #include "numeric/NumberEngine.h"
 
 #include <algorithm>
@@ -27,15 +28,7 @@ WidgetDesign txtValueDesign()
 }
 
 // Blanks as the control trims them: spaces only.
-QString trimmed(const QString& s)
-{
-    qsizetype b = 0, e = s.size();
-    while (b < e && s.at(b) == QLatin1Char(' '))
-        ++b;
-    while (e > b && s.at(e - 1) == QLatin1Char(' '))
-        --e;
-    return s.mid(b, e - b);
-}
+QString trimmed(const QString& s) { return modFunctions::TrimSpaces(s).toString(); }
 
 // The four texts a user may type on the way to a number.
 bool isStartOfNumber(const QString& s)

@@ -18,15 +18,7 @@ constexpr int MsgBoxExclamation = 48;
 constexpr QChar Space = QLatin1Char(' ');
 
 // Blanks are spaces only, as the hosts' own trimming treats them.
-QStringView trimSpaces(QStringView s)
-{
-    qsizetype begin = 0, end = s.size();
-    while (begin < end && s[begin] == Space)
-        ++begin;
-    while (end > begin && s[end - 1] == Space)
-        --end;
-    return s.mid(begin, end - begin);
-}
+QStringView trimSpaces(QStringView s) { return modFunctions::TrimSpaces(s); }
 
 QString trimmed(QStringView s) { return trimSpaces(s).toString(); }
 
