@@ -19,42 +19,22 @@ constexpr float RowMinHeight = 255;
 
 WidgetDesign txtCodeDesign()
 {
-    WidgetDesign d;
-    d.name = QStringLiteral("txtCode");
-    d.kind = WidgetKind::FlatEdit;
-    d.left = 0;
-    d.width = 915;
-    d.height = 225;
-    d.font = FontDesc{QStringLiteral("Tahoma"), 8.25};
-    return d;
+    return WidgetDesign::make(QStringLiteral("txtCode"), WidgetKind::FlatEdit, 0, 0, 915, 225,
+                              FontDesc{QStringLiteral("Tahoma"), 8.25});
 }
 
 WidgetDesign cmdSearchDesign()
 {
-    WidgetDesign d;
-    d.name = QStringLiteral("cmdSearch");
-    d.kind = WidgetKind::PushButton;
-    d.left = 960;
-    d.width = 375;
-    d.height = 255;
-    d.caption = QStringLiteral("F3");
+    WidgetDesign d = WidgetDesign::make(QStringLiteral("cmdSearch"), WidgetKind::PushButton, 960, 0, 375, 255,
+                                        FontDesc{QStringLiteral("Tahoma"), 8.25}.bolded(), QStringLiteral("F3"));
     d.focusOnClick = false; // a click searches the code just typed
-    FontDesc bold{QStringLiteral("Tahoma"), 8.25};
-    bold.bold = true;
-    bold.weight = 700;
-    d.font = bold;
     return d;
 }
 
 WidgetDesign panDescriptionDesign()
 {
-    WidgetDesign d;
-    d.name = QStringLiteral("panDescription");
-    d.kind = WidgetKind::SSPanel;
-    d.left = 1380;
-    d.width = 2835;
-    d.height = 255;
-    d.font = FontDesc{QStringLiteral("Tahoma"), 8.25};
+    WidgetDesign d = WidgetDesign::make(QStringLiteral("panDescription"), WidgetKind::SSPanel, 1380, 0, 2835, 255,
+                                        FontDesc{QStringLiteral("Tahoma"), 8.25});
     d.foreColor = Colors::ButtonText;
     d.backColor = Colors::ButtonFace;
     return d;

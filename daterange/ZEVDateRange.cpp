@@ -33,24 +33,12 @@ const ControlDesign& ZEVDateRange::Design()
         d.height = 1470;
         d.font = FontDesc{QStringLiteral("Tahoma"), 8.25};
         const FontDesc fixedPitch{QStringLiteral("Courier New"), 8.25};
-        auto widget = [](const char* name, WidgetKind kind, float left, float top, float width, float height,
-                         const FontDesc& font) {
-            WidgetDesign w;
-            w.name = QLatin1String(name);
-            w.kind = kind;
-            w.left = left;
-            w.top = top;
-            w.width = width;
-            w.height = height;
-            w.font = font;
-            return w;
-        };
         // Lefts and the combo's width are what Resize gives at the designed width.
-        const WidgetDesign combo = widget("cboFiltro", WidgetKind::ComboBox, 0, 0, 3420, 330, fixedPitch);
-        const WidgetDesign start = widget("dtpInicio", WidgetKind::DateTimePicker, 0, 360, 1455, 315, d.font);
-        const WidgetDesign end = widget("dtpFim", WidgetKind::DateTimePicker, 2205, 360, 1215, 315, d.font);
-        WidgetDesign label = widget("lblLabel", WidgetKind::Label, 1785, 420, 90, 195, d.font);
-        label.caption = QStringLiteral("a");
+        const WidgetDesign combo = WidgetDesign::make(QStringLiteral("cboFiltro"), WidgetKind::ComboBox, 0, 0, 3420, 330, fixedPitch);
+        const WidgetDesign start = WidgetDesign::make(QStringLiteral("dtpInicio"), WidgetKind::DateTimePicker, 0, 360, 1455, 315, d.font);
+        const WidgetDesign end = WidgetDesign::make(QStringLiteral("dtpFim"), WidgetKind::DateTimePicker, 2205, 360, 1215, 315, d.font);
+        const WidgetDesign label =
+            WidgetDesign::make(QStringLiteral("lblLabel"), WidgetKind::Label, 1785, 420, 90, 195, d.font, QStringLiteral("a"));
         d.widgets = {combo, start, end, label};
         return d;
     }();

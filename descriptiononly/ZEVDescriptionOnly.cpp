@@ -13,30 +13,15 @@ constexpr float Gap = 30;
 
 WidgetDesign txtDescriptionDesign()
 {
-    WidgetDesign d;
-    d.name = QStringLiteral("txtDescription");
-    d.kind = WidgetKind::FlatEdit;
-    d.left = 0;
-    d.width = 2835;
-    d.height = 285;
-    d.font = FontDesc{QStringLiteral("Tahoma"), 8.25};
-    return d;
+    return WidgetDesign::make(QStringLiteral("txtDescription"), WidgetKind::FlatEdit, 0, 0, 2835, 285,
+                              FontDesc{QStringLiteral("Tahoma"), 8.25});
 }
 
 WidgetDesign cmdSearchDesign()
 {
-    WidgetDesign d;
-    d.name = QStringLiteral("cmdSearch");
-    d.kind = WidgetKind::PushButton;
-    d.left = 2880;
-    d.width = 375;
-    d.height = 255;
-    d.caption = QStringLiteral("F3");
+    WidgetDesign d = WidgetDesign::make(QStringLiteral("cmdSearch"), WidgetKind::PushButton, 2880, 0, 375, 255,
+                                        FontDesc{QStringLiteral("Tahoma"), 8.25}.bolded(), QStringLiteral("F3"));
     d.focusOnClick = false; // a click searches the text just typed
-    FontDesc bold{QStringLiteral("Tahoma"), 8.25};
-    bold.bold = true;
-    bold.weight = 700;
-    d.font = bold;
     return d;
 }
 

@@ -17,6 +17,15 @@ struct FontDesc {
     qint16 weight = 400;
     qint16 charset = 0;
 
+    // The same font in bold.
+    FontDesc bolded() const
+    {
+        FontDesc f = *this;
+        f.bold = true;
+        f.weight = 700;
+        return f;
+    }
+
     friend bool operator==(const FontDesc& a, const FontDesc& b)
     {
         return a.name == b.name && a.size == b.size && a.bold == b.bold && a.italic == b.italic

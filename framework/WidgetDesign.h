@@ -27,6 +27,22 @@ struct WidgetDesign {
     // False for a button that leaves the focus where it is when clicked (it is
     // reached by Tab only), so that a code typed just before survives the click.
     bool focusOnClick = true;
+
+    // One entry of a design layout.
+    static WidgetDesign make(const QString& name, WidgetKind kind, float left, float top, float width, float height,
+                             const FontDesc& font = FontDesc(), const QString& caption = QString())
+    {
+        WidgetDesign d;
+        d.name = name;
+        d.kind = kind;
+        d.left = left;
+        d.top = top;
+        d.width = width;
+        d.height = height;
+        d.font = font;
+        d.caption = caption;
+        return d;
+    }
 };
 
 // A control's design: its surface and its widgets.

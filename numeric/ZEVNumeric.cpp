@@ -18,13 +18,8 @@ constexpr float DesignHeight = 525;
 
 WidgetDesign txtValueDesign()
 {
-    WidgetDesign d;
-    d.name = QStringLiteral("txtValue");
-    d.kind = WidgetKind::FlatEdit;
-    d.width = DesignWidth;
-    d.height = DesignHeight;
-    d.font = FontDesc{QStringLiteral("Tahoma"), 8.25};
-    return d;
+    return WidgetDesign::make(QStringLiteral("txtValue"), WidgetKind::FlatEdit, 0, 0, DesignWidth, DesignHeight,
+                              FontDesc{QStringLiteral("Tahoma"), 8.25});
 }
 
 // Blanks as the control trims them: spaces only.

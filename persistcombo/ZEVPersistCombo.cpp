@@ -47,22 +47,6 @@ bool tailEqualsKey(QStringView text, qsizetype cut, QStringView key)
     return std::all_of(start, keyStart, [](QChar c) { return c == Space; });
 }
 
-WidgetDesign design(const char* name, WidgetKind kind, float left, float top, float width, float height,
-                    FontDesc font, const char* caption = "", bool focusOnClick = true)
-{
-    WidgetDesign d;
-    d.name = QString::fromLatin1(name);
-    d.kind = kind;
-    d.left = left;
-    d.top = top;
-    d.width = width;
-    d.height = height;
-    d.font = std::move(font);
-    d.caption = QString::fromLatin1(caption);
-    d.focusOnClick = focusOnClick;
-    return d;
-}
-
 template <typename W>
 W& widgetOfDesign(ControlHost& host, size_t index)
 {
@@ -75,21 +59,21 @@ const ControlDesign& ZEVPersistCombo::Design()
 {
     static const ControlDesign d = [] {
         const FontDesc tahoma{QStringLiteral("Tahoma"), 8.25};
-        FontDesc tahomaBold = tahoma;
-        tahomaBold.bold = true;
-        tahomaBold.weight = 700;
         const FontDesc courier{QStringLiteral("Courier New"), 8.25};
+        WidgetDesign searchButton = WidgetDesign::make(QStringLiteral("cmdSearch"), WidgetKind::PushButton, 960, 0, 375,
+                                                       255, tahoma.bolded(), QStringLiteral("F3"));
+        searchButton.focusOnClick = false; // a click searches the code just typed
         ControlDesign c;
         c.width = 4275;
         c.height = 720;
         c.font = tahoma;
         // Tab order.
         c.widgets = {
-            design("txtCode", WidgetKind::FlatEdit, 0, 0, 915, 285, tahoma),
-            design("cmdSearch", WidgetKind::PushButton, 960, 0, 375, 255, tahomaBold, "F3", false), // a click searches the code just typed
-            design("txtDescription", WidgetKind::FlatEdit, 1380, 0, 2835, 285, tahoma),
-            design("cboListing", WidgetKind::ComboBox, 0, 300, 3795, 330, courier),
-            design("cmdRemoveItem", WidgetKind::PushButton, 3840, 300, 375, 345, tahoma),
+            WidgetDesign::make(QStringLiteral("txtCode"), WidgetKind::FlatEdit, 0, 0, 915, 285, tahoma),
+            searchButton,
+            WidgetDesign::make(QStringLiteral("txtDescription"), WidgetKind::FlatEdit, 1380, 0, 2835, 285, tahoma),
+            WidgetDesign::make(QStringLiteral("cboListing"), WidgetKind::ComboBox, 0, 300, 3795, 330, courier),
+            WidgetDesign::make(QStringLiteral("cmdRemoveItem"), WidgetKind::PushButton, 3840, 300, 375, 345, tahoma),
         };
         return c;
     }();
