@@ -212,12 +212,14 @@ QString ZEVNumeric::Text() const
     return QStringLiteral("0");
 }
 
-void ZEVNumeric::setText(const QString& s)
+void ZEVNumeric::setText(const QString& s) { assignCaught(s, false); }
+
+void ZEVNumeric::assignCaught(const QString& s, bool leaving)
 {
     // Type mismatch falls back to the last readable value, overflow to zero;
     // any other failure skips its step and the assignment goes on.
     try {
-        assignText(s);
+        assignText(s, leaving);
     } catch (const ControlError& e) {
         try {
             if (e.Number() == ErrTypeMismatch)
@@ -230,7 +232,7 @@ void ZEVNumeric::setText(const QString& s)
     }
 }
 
-void ZEVNumeric::assignText(const QString& s)
+void ZEVNumeric::assignText(const QString& s, bool leaving)
 {
     auto step = [](auto&& action) {
         try {
@@ -249,12 +251,19 @@ void ZEVNumeric::assignText(const QString& s)
             return;
         }
         n = engine().read(s);
+        QString shown = s;
         if (n < 0 && !allowNegative_) {
-            step([&] { txtValue_.setText(engine().general(-n)); });
-            step([&] { txtValue_.setSelStart(qint32(txtValue_.Text().size())); });
-            return;
+            n = -n;
+            shown = engine().general(n);
+            // The bare positive number lets the user go on editing; leaving
+            // the field gives it the display face like any other value.
+            if (!leaving) {
+                step([&] { txtValue_.setText(shown); });
+                step([&] { txtValue_.setSelStart(qint32(txtValue_.Text().size())); });
+                return;
+            }
         }
-        step([&] { txtValue_.setText(s); });
+        step([&] { txtValue_.setText(shown); });
         step([&] { colourBySign(n); });
     }
     step([&] {
@@ -330,7 +339,7 @@ void ZEVNumeric::leaveField()
         case StandardFormatation:
         case CurrencyFormatation:
         case CustomFormatation:
-            setText(displayed(txtValue_.Text()));
+            assignCaught(displayed(txtValue_.Text()), true);
             break;
         default:
             break;

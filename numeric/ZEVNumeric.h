@@ -70,7 +70,10 @@ private:
     QString displayed(const QString& text) const;
     void setSignColor(OleColor& slot, OleColor ocValor, SignTest test);
     void colourBySign(double n);
-    void assignText(const QString& s);
+    // leaving: the leave-field reformatting, which shows a refused negative
+    // as its formatted positive instead of leaving it bare.
+    void assignCaught(const QString& s, bool leaving);
+    void assignText(const QString& s, bool leaving);
     void onChange();
     void onGotFocus();
     void onLostFocus();

@@ -88,15 +88,44 @@ TEST_F(NumericTest, AssignedTextsAreValidatedColouredAndFormatted)
     }
 }
 
-TEST_F(NumericTest, NegativeRefusalLeavesTheCaretAtTheEnd)
+TEST_F(NumericTest, ARefusedNegativeStandsBareWhileEditingAndIsFormattedOnLeaving)
 {
-    field.setAllowNegative(false);
-    field.setText("-123");
-    EXPECT_EQ(txt().Text(), "123");
-    EXPECT_EQ(txt().SelStart(), 3);
-    host.focus(txt());
-    host.focusElsewhere();
-    EXPECT_EQ(txt().Text(), "123,00");
+    struct Case {
+        bool typed; // typed by the user, else assigned by the host
+        bool byTab; // left with Tab, else by clicking another control
+        const char* editing; // shown before leaving
+        qint32 caret;
+    };
+    const Case cases[] = {
+        {false, false, "123", 3},
+        {false, true, "123", 3},
+        {true, false, "-123", 4}, // typing checks readability only: the sign goes on leaving
+        {true, true, "-123", 4},
+    };
+    for (const auto& c : cases) {
+        TestHost h;
+        ZEVNumeric f(h);
+        f.Initialize();
+        f.InitProperties();
+        f.setAllowNegative(false);
+        auto& e = h.edit("txtValue");
+        if (c.typed) {
+            h.type(e, "-123"); // replaces the selected zero
+        } else {
+            f.setText("-123");
+            h.focus(e);
+        }
+        EXPECT_EQ(e.Text(), c.editing) << c.typed;
+        EXPECT_EQ(e.SelStart(), c.caret) << c.typed;
+        EXPECT_EQ(e.ForeColor(), Colors::Black) << c.typed;
+        if (c.byTab)
+            h.tab();
+        else
+            h.focusElsewhere();
+        EXPECT_EQ(e.Text(), "123,00") << c.typed << c.byTab;
+        EXPECT_EQ(e.ForeColor(), Colors::Blue) << c.typed << c.byTab;
+        EXPECT_EQ(f.Text(), "123") << c.typed << c.byTab;
+    }
 }
 
 TEST_F(NumericTest, TypingAnUnreadableCharacterIsUndoneWithNestedChanges)
