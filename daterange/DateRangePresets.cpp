@@ -20,7 +20,9 @@ QString trimBlanks(const QString& s) { return modFunctions::TrimSpaces(s).toStri
 // (Sao Paulo moved its clocks from 00:00 to 01:00 until 2019) a start becomes
 // the first second of that day and an end its last, so a preset never leaves a
 // picker without a date; where the time comes twice, a start takes the first
-// and an end the second, so the period is never shorter than its days.
+// and an end the second, so the period is never shorter than its days. Where
+// the whole day is skipped (Apia went from 2011-12-29 to 2011-12-31) either
+// bound takes the first second after it, so a selection still gives a period.
 QDateTime localTime(const QDate& date, const QTime& time, Side side)
 {
     constexpr qint64 Day = 24 * 60 * 60;
@@ -40,7 +42,10 @@ QDateTime localTime(const QDate& date, const QTime& time, Side side)
     }
     if (first)
         return side == Side::Start ? *first : *last;
-    const QDateTime edge = side == Side::Start ? date.startOfDay(Qt::LocalTime) : date.endOfDay(Qt::LocalTime);
+    QDateTime edge = side == Side::Start ? date.startOfDay(Qt::LocalTime) : date.endOfDay(Qt::LocalTime);
+    // A zone change skips one day at most; give up only on a broken zone.
+    for (int next = 1; !edge.isValid() && next <= 2; ++next)
+        edge = date.addDays(next).startOfDay(Qt::LocalTime);
     if (!edge.isValid())
         throw ControlError(ErrInvalidProcedureCall,
                            QStringLiteral("no local time on %1").arg(date.toString(Qt::ISODate)));

@@ -445,3 +445,19 @@ TEST(ZEVDateRange, DaysWhoseMidnightIsSkippedStartAtTheirFirstSecond)
     };
     expectPresets(rows, true);
 }
+
+TEST(ZEVDateRange, ABoundOnASkippedDayTakesTheFirstSecondAfterIt)
+{
+    if (!QTimeZone(QByteArrayLiteral("Pacific/Apia")).isValid())
+        GTEST_SKIP() << "no time zone data for Pacific/Apia";
+    LocalZone zone("Pacific/Apia");
+    // Apia went from 2011-12-29 23:59:59 (-10) straight to 2011-12-31 00:00:00 (+14).
+    ASSERT_FALSE(QDate(2011, 12, 30).startOfDay().isValid());
+    const PresetRow rows[] = {
+        {"2011-12-31 10:00:00", 4, "2011-12-31 00:00:00 14", "2011-12-31 23:59:59 14"},
+        {"2012-01-06 10:00:00", 5, "2011-12-31 00:00:00 14", "2012-01-06 23:59:59 14"},
+        {"2011-12-29 10:00:00", 9, "2011-12-29 00:00:00 -10", "2011-12-31 00:00:00 14"},
+        {"2011-12-23 10:00:00", 14, "2011-12-16 00:00:00 -10", "2011-12-31 00:00:00 14"},
+    };
+    expectPresets(rows, true);
+}
