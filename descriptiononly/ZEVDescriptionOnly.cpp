@@ -369,7 +369,16 @@ void ZEVDescriptionOnly::txtDescription_KeyDown(qint16& KeyCode, qint16& /*Shift
 void ZEVDescriptionOnly::txtDescription_Change()
 {
     host_.RaiseEvent(DescChangeEvent);
-    setDescription(txtDescription.Text());
+    // Setting Description writes the typed text back, which would put the
+    // caret at 0 under the user's next key: keep the user's caret.
+    const QString typed = txtDescription.Text();
+    const qint32 start = txtDescription.SelStart();
+    const qint32 length = txtDescription.SelLength();
+    setDescription(typed);
+    if (txtDescription.Text() == typed) {
+        txtDescription.setSelStart(start);
+        txtDescription.setSelLength(length);
+    }
 }
 
 void ZEVDescriptionOnly::cmdSearch_Click()

@@ -290,7 +290,12 @@ void ZEVNumeric::onChange()
         if (engine().tryRead(t, n)) {
             lastNumericValue_ = n;
         } else if (isStartOfNumber(t)) {
+            // Writing the same sign back would put the caret before it, under
+            // the user's next key: keep it where the typing left it.
+            const qint32 caret = txtValue_.SelStart();
             setText(t);
+            if (txtValue_.Text() == t)
+                txtValue_.setSelStart(caret);
         } else if (!ownDisplay) {
             // The last keystroke made the text unreadable: back to the last
             // number, with the caret one place left of where it was.

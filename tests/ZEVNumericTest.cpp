@@ -109,15 +109,14 @@ TEST_F(NumericTest, ARefusedNegativeStandsBareWhileEditingAndIsFormattedOnLeavin
         f.InitProperties();
         f.setAllowNegative(false);
         auto& e = h.edit("txtValue");
-        if (c.typed) {
+        if (c.typed)
             h.type(e, "-123"); // replaces the selected zero
-        } else {
+        else
             f.setText("-123");
-            h.focus(e);
-        }
         EXPECT_EQ(e.Text(), c.editing) << c.typed;
         EXPECT_EQ(e.SelStart(), c.caret) << c.typed;
         EXPECT_EQ(e.ForeColor(), Colors::Black) << c.typed;
+        h.focus(e);
         if (c.byTab)
             h.tab();
         else
