@@ -41,11 +41,12 @@ TestFlatEdit::TestFlatEdit(const WidgetDesign& design, const FontDesc& font, Tes
 
 void TestFlatEdit::setText(const QString& text)
 {
+    // Any write puts the caret at 0; only a different text is a Change.
+    selStart_ = 0;
+    selLength_ = 0;
     if (text == text_)
         return;
     text_ = text;
-    selStart_ = 0;
-    selLength_ = 0;
     raiseChange();
 }
 

@@ -42,6 +42,22 @@ TEST(TestKit, TypingTakesAnyCharacter)
     EXPECT_EQ(f.edit.SelStart(), 3);
 }
 
+TEST(TestKit, WritingTheSameTextRaisesNoChangeButStillPutsTheCaretAtZero)
+{
+    Form1 f;
+    int changes = 0;
+    f.edit.onChange = [&] { ++changes; };
+    f.edit.setText("abcd");
+    for (auto [start, length] : {std::pair{4, 0}, std::pair{1, 2}}) {
+        f.edit.setSelStart(start);
+        f.edit.setSelLength(length);
+        f.edit.setText("abcd");
+        EXPECT_EQ(f.edit.SelStart(), 0) << start;
+        EXPECT_EQ(f.edit.SelLength(), 0) << start;
+    }
+    EXPECT_EQ(changes, 1);
+}
+
 TEST(TestKit, DisabledWidgetsTakeNoClickNoFocusAndAreSkippedByTab)
 {
     Form1 f;
