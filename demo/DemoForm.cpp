@@ -4,11 +4,7 @@
 #include "EventLog.h"
 
 #include "framework/ControlError.h"
-#include "framework/ComboBox.h"
-#include "framework/DateTimePicker.h"
-#include "framework/PushButton.h"
 #include "qt/QtFormPersistence.h"
-#include "qt/QtUnits.h"
 #include "qt/ZEVCodeDescriptionWidget.h"
 #include "qt/ZEVDateRangeWidget.h"
 #include "qt/ZEVDescriptionOnlyWidget.h"
@@ -65,11 +61,12 @@ DemoForm::DemoForm(DemoDatabase& database, const QString& formFile, QWidget* par
     for (const auto& [text, widget] : rows) {
         auto* label = new QLabel(QString::fromUtf8(text), controlsPanel_);
         label->setBuddy(widget);
-        grid->addWidget(label, row, 0, Qt::AlignLeft | Qt::AlignTop);
-        grid->addWidget(widget, row, 1, Qt::AlignLeft | Qt::AlignTop);
+        grid->addWidget(label, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
+        // The lookups take the width of the column; the others keep their size hint.
+        const bool stretches = widget->sizePolicy().horizontalPolicy() & QSizePolicy::ExpandFlag;
+        grid->addWidget(widget, row, 1, stretches ? Qt::Alignment() : Qt::AlignLeft);
         ++row;
     }
-    arrange();
 
     auto* save = new QPushButton(QStringLiteral("&Salvar formulário"), this);
     auto* load = new QPushButton(QStringLiteral("C&arregar formulário"), this);
@@ -113,31 +110,6 @@ DemoForm::DemoForm(DemoDatabase& database, const QString& formFile, QWidget* par
 }
 
 DemoForm::~DemoForm() = default;
-
-void DemoForm::arrange()
-{
-    // Sizes in twips, wider than the controls' design sizes so that long
-    // descriptions and dates show whole in any font the machine substitutes.
-    auto place = [](ZEVControlWidget* w, float width, float height) {
-        w->setFixedSize(QtUnits::toPixels(width, QtUnits::logicalDpiX(w)),
-                        QtUnits::toPixels(height, QtUnits::logicalDpiY(w)));
-    };
-    place(customer_, 7800, customer_->descriptor().designHeight + 60);
-    place(salesperson_, 5400, salesperson_->descriptor().designHeight);
-    place(amount_, 2400, amount_->descriptor().designHeight);
-
-    // The host reaches the widgets through the accessors: the list and its
-    // button follow the wider control, the pickers get room for a full date.
-    constexpr float listWidth = 7800;
-    place(products_, listWidth, products_->descriptor().designHeight);
-    const float button = products_->ControlRemoveItem()->Width();
-    products_->ControlListing()->setWidth(listWidth - button - 45);
-    products_->ControlRemoveItem()->setLeft(listWidth - button);
-
-    period_->Control_dtpInicio()->setWidth(1800);
-    period_->Control_dtpFim()->setWidth(1800);
-    place(period_, 4400, 720);
-}
 
 void DemoForm::connectSearches()
 {

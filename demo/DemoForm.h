@@ -38,7 +38,6 @@ public:
     QString formFile() const { return formFile_; }
 
 private:
-    void arrange();
     void connectSearches();
     void status(const QString& text);
 

@@ -1,5 +1,7 @@
 #include "EventLog.h"
 
+#include "framework/ClassDescriptor.h"
+#include "framework/Control.h"
 #include "qt/ZEVControlWidget.h"
 
 #include <QFontDatabase>
@@ -27,7 +29,7 @@ void EventLog::watch(zev::ZEVControlWidget& control)
     const QString who = control.objectName();
     connect(&control, &zev::ZEVControlWidget::eventRaised, this,
             [this, who, &control](const QString& name, QVariantList& arguments) {
-                const zev::EventInfo* info = control.descriptor().event(name);
+                const zev::EventInfo* info = control.control().Descriptor().event(name);
                 QStringList parts;
                 for (int i = 0; i < arguments.size(); ++i) {
                     const QString argName = info && i < info->arguments.size() ? info->arguments.at(i)

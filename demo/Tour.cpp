@@ -27,12 +27,11 @@ using namespace zev;
 
 namespace {
 
-QWidget& real(Widget* w)
+QWidget& real(QWidget* w)
 {
-    QtAdapter* adapter = QtAdapter::of(w);
-    if (!adapter || !adapter->qwidget())
-        throw std::runtime_error("a control's widget is not a Qt widget");
-    return *adapter->qwidget();
+    if (!w)
+        throw std::runtime_error("a control's part is missing");
+    return *w;
 }
 
 void expect(QStringList& problems, bool ok, const QString& what)
@@ -150,8 +149,8 @@ int Tour::run()
         }
     }, [&] {
         QStringList p;
-        expect(p, products.ControlListing()->ListCount() == 3, QStringLiteral("itens na lista: %1").arg(products.ControlListing()->ListCount()));
-        for (int i = 0; i < 3 && i < products.ControlListing()->ListCount(); ++i) {
+        expect(p, products.count() == 3, QStringLiteral("itens na lista: %1").arg(products.count()));
+        for (int i = 0; i < 3 && i < products.count(); ++i) {
             expect(p, products.GetPkey(qint16(i)) == QStringLiteral("PRD-%1").arg(5001 + i), QStringLiteral("chave %1: ").arg(i) + products.GetPkey(qint16(i)));
             expect(p, products.GetCode(qint16(i)) == QStringLiteral("0000%1").arg(i + 1), QStringLiteral("código %1: ").arg(i) + products.GetCode(qint16(i)));
         }
@@ -165,7 +164,7 @@ int Tour::run()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }, [&] {
         QStringList p;
-        expect(p, products.ControlListing()->ListCount() == 3, QStringLiteral("o item repetido entrou na lista"));
+        expect(p, products.count() == 3, QStringLiteral("o item repetido entrou na lista"));
         expect(p, messages_ == QStringList{QStringLiteral("ATENÇÃO! Este item já foi adicionado na lista de filtro.")},
                QStringLiteral("aviso: ") + messages_.join(QStringLiteral(" | ")));
         return p;
@@ -195,14 +194,14 @@ int Tour::run()
     };
     step(QStringLiteral("periodo-7dias"), QStringLiteral("Período: escolhe \"-7  Dias  <==>      Hoje\""), [&] { pickPreset(5); }, [&] {
         QStringList p;
-        const QDateTime start = period.Control_dtpInicio()->Value(), end = period.Control_dtpFim()->Value();
+        const QDateTime start = period.periodStart(), end = period.periodEnd();
         expect(p, start == QDateTime(today.addDays(-7), QTime(0, 0)), QStringLiteral("início: ") + show(start));
         expect(p, end == QDateTime(today, QTime(23, 59, 59)), QStringLiteral("fim: ") + show(end));
         return p;
     });
     step(QStringLiteral("periodo-mes"), QStringLiteral("Período: escolhe \"<====== Esse Mês ======>\""), [&] { pickPreset(3); }, [&] {
         QStringList p;
-        const QDateTime start = period.Control_dtpInicio()->Value(), end = period.Control_dtpFim()->Value();
+        const QDateTime start = period.periodStart(), end = period.periodEnd();
         const QDate first(today.year(), today.month(), 1);
         expect(p, start == QDateTime(first, QTime(0, 0)), QStringLiteral("início: ") + show(start));
         expect(p, end == QDateTime(first.addMonths(1).addDays(-1), QTime(23, 59, 59)), QStringLiteral("fim: ") + show(end));

@@ -1,8 +1,12 @@
 #include "designer/ZEVDesignerPlugin.h"
 
+#include "codedescription/ZEVCodeDescription.h"
+#include "daterange/ZEVDateRange.h"
+#include "descriptiononly/ZEVDescriptionOnly.h"
 #include "framework/ClassDescriptor.h"
 #include "framework/LibraryIdentity.h"
-#include "qt/QtUnits.h"
+#include "numeric/ZEVNumeric.h"
+#include "persistcombo/ZEVPersistCombo.h"
 #include "qt/ZEVCodeDescriptionWidget.h"
 #include "qt/ZEVDateRangeWidget.h"
 #include "qt/ZEVDescriptionOnlyWidget.h"
@@ -19,10 +23,7 @@ namespace zev {
 
 namespace {
 
-// Designer and QUiLoader create a widget both for a form being opened and,
-// in Designer, for one placed new; a fresh widget tells the two apart by the
-// properties it receives before it is shown. A refused value is reported, not
-// thrown: the caller is Qt's meta-object system.
+// A refused value is reported, not thrown: the caller is Qt's meta-object system.
 template <typename W>
 ZEVControlWidget* make(QWidget* parent)
 {
@@ -59,8 +60,6 @@ const ZEVDesignerWidget::Entry entries[] = {
      &ZEVDateRange::descriptor, &make<ZEVDateRangeWidget>, &ZEVDateRangeWidget::staticMetaObject},
 };
 
-int pixels(float twips) { return QtUnits::toPixels(twips, 96); }
-
 } // namespace
 
 ZEVDesignerWidget::ZEVDesignerWidget(const Entry& entry, QObject* parent) : QObject(parent), entry_(entry) {}
@@ -96,21 +95,17 @@ QIcon ZEVDesignerWidget::icon() const
 
 QWidget* ZEVDesignerWidget::createWidget(QWidget* parent)
 {
-    ZEVControlWidget* w = entry_.create(parent);
-    // Designer reads each property back as it builds a form from a .ui file.
-    w->setStartsWhenShown(inDesigner_);
-    return w;
+    return entry_.create(parent);
 }
 
 void ZEVDesignerWidget::initialize(QDesignerFormEditorInterface* core)
 {
+    Q_UNUSED(core);
     initialized_ = true;
-    inDesigner_ = core != nullptr;
 }
 
 QString ZEVDesignerWidget::domXml() const
 {
-    const ClassDescriptor& d = entry_.descriptor();
     const QString objectName = QStringLiteral("zev") + controlName().mid(3); // zevNumeric
     // The text properties hold data (codes, descriptions, formats, field
     // names), not texts to translate: untranslatable, so that uic sets them
@@ -122,23 +117,16 @@ QString ZEVDesignerWidget::domXml() const
             strings += QStringLiteral("    <stringpropertyspecification name=\"%1\" notr=\"true\" type=\"singleline\"/>\n")
                            .arg(QLatin1String(meta->property(i).name()));
     return QStringLiteral("<ui language=\"c++\" displayname=\"%1\">\n"
-                          " <widget class=\"%2\" name=\"%3\">\n"
-                          "  <property name=\"geometry\">\n"
-                          "   <rect><x>0</x><y>0</y><width>%4</width><height>%5</height></rect>\n"
-                          "  </property>\n"
-                          " </widget>\n"
+                          " <widget class=\"%2\" name=\"%3\"/>\n"
                           " <customwidgets>\n"
                           "  <customwidget>\n"
                           "   <class>%2</class>\n"
-                          "   <propertyspecifications>\n%6"
+                          "   <propertyspecifications>\n%4"
                           "   </propertyspecifications>\n"
                           "  </customwidget>\n"
                           " </customwidgets>\n"
                           "</ui>\n")
-        .arg(controlName(), name(), objectName)
-        .arg(pixels(d.designWidth))
-        .arg(pixels(d.designHeight))
-        .arg(strings);
+        .arg(controlName(), name(), objectName, strings);
 }
 
 ZEVDesignerPlugin::ZEVDesignerPlugin(QObject* parent) : QObject(parent)

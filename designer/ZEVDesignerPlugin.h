@@ -49,7 +49,6 @@ public:
 private:
     const Entry& entry_;
     bool initialized_ = false;
-    bool inDesigner_ = false; // initialized by Designer itself (QUiLoader does not)
 };
 
 // The five controls of the library, in the group "ZEV Suite Controls".

@@ -739,7 +739,16 @@ void ZEVPersistCombo::ForceSearch(const eSource& Source)
 
 void ZEVPersistCombo::txtCode_Change()
 {
-    setCode(txtCode.Text());
+    // Setting Code writes the typed text back, which would put the caret at 0
+    // under the user's next key: keep the user's caret.
+    const QString typed = txtCode.Text();
+    const qint32 start = txtCode.SelStart();
+    const qint32 length = txtCode.SelLength();
+    setCode(typed);
+    if (txtCode.Text() == typed) {
+        txtCode.setSelStart(start);
+        txtCode.setSelLength(length);
+    }
     setDescription(QString());
 }
 

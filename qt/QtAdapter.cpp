@@ -71,8 +71,10 @@ void QtAdapter::applyGeometry()
     QWidget* w = widget_;
     if (!w)
         return;
-    const auto x = QtUnits::toPixelRun(left_, width_, QtUnits::logicalDpiX(w));
-    const auto y = QtUnits::toPixelRun(top_, height_, QtUnits::logicalDpiY(w));
+    const double dpiX = host_ ? host_->dpiX() : QtUnits::logicalDpiX(w);
+    const double dpiY = host_ ? host_->dpiY() : QtUnits::logicalDpiY(w);
+    const auto x = QtUnits::toPixelRun(left_, width_, dpiX);
+    const auto y = QtUnits::toPixelRun(top_, height_, dpiY);
     w->setGeometry(x.start, y.start, x.length, y.length);
 }
 
@@ -135,6 +137,10 @@ bool QtAdapter::handleEvent(QObject* watched, QEvent* event)
             break;
         case QEvent::ScreenChangeInternal:
             applyGeometry();
+            break;
+        case QEvent::FontChange:
+            if (host_)
+                Q_EMIT host_->partFontChanged();
             break;
         default:
             break;

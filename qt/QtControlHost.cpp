@@ -71,6 +71,7 @@ Widget& QtControlHost::CreateWidget(const WidgetDesign& design)
     if (!surface_)
         throw ControlError(ErrObjectRequired, QStringLiteral("the control's surface no longer exists"));
     widgets_.push_back(makeQtWidget(design, surface_, defaultFont_, this));
+    designSizes_.insert(widgets_.back().get(), QSizeF(design.width, design.height));
     return *widgets_.back();
 }
 
@@ -128,15 +129,27 @@ void QtControlHost::setScaleSize(float width, float height)
         throw ControlError(ErrInvalidPropertyValue);
     scaleWidth_ = width;
     scaleHeight_ = height;
-    surface_->resize(QtUnits::toPixels(width, QtUnits::logicalDpiX(surface_)),
-                     QtUnits::toPixels(height, QtUnits::logicalDpiY(surface_)));
+    surface_->resize(QtUnits::toPixels(width, dpiX()), QtUnits::toPixels(height, dpiY()));
+}
+
+double QtControlHost::dpiX() const { return QtUnits::logicalDpiX(surface_) * fitX_; }
+
+double QtControlHost::dpiY() const { return QtUnits::logicalDpiY(surface_) * fitY_; }
+
+void QtControlHost::setFit(double x, double y)
+{
+    if (x == fitX_ && y == fitY_)
+        return;
+    fitX_ = x;
+    fitY_ = y;
+    applyGeometry();
 }
 
 float QtControlHost::ScaleWidth() const
 {
     if (!surface_)
         return 0;
-    const double dpi = QtUnits::logicalDpiX(surface_);
+    const double dpi = dpiX();
     const int px = surface_->width();
     return scaleWidth_ >= 0 && QtUnits::toPixels(scaleWidth_, dpi) == px ? scaleWidth_ : QtUnits::toTwips(px, dpi);
 }
@@ -145,7 +158,7 @@ float QtControlHost::ScaleHeight() const
 {
     if (!surface_)
         return 0;
-    const double dpi = QtUnits::logicalDpiY(surface_);
+    const double dpi = dpiY();
     const int px = surface_->height();
     return scaleHeight_ >= 0 && QtUnits::toPixels(scaleHeight_, dpi) == px ? scaleHeight_
                                                                             : QtUnits::toTwips(px, dpi);

@@ -2,7 +2,9 @@
 
 #include "framework/ControlHost.h"
 
+#include <QHash>
 #include <QObject>
+#include <QSizeF>
 #include <QPointer>
 #include <QVariantList>
 #include <QWidget>
@@ -48,6 +50,18 @@ public:
     // The QWidget of a widget of this host, by name; nullptr when there is none.
     QWidget* qwidget(const QString& name) const;
 
+    // Pixels per inch for this control's twips: the screen's logical DPI,
+    // scaled by the fit (see setFit).
+    double dpiX() const;
+    double dpiY() const;
+    // Scales the control's twips where the font in use needs more room than
+    // the design gives (1 = as designed); the parts are placed again.
+    void setFit(double x, double y);
+    double fitX() const { return fitX_; }
+    double fitY() const { return fitY_; }
+    // The size a part was designed with, in twips.
+    QSizeF designSize(const Widget& widget) const { return designSizes_.value(&widget); }
+
     // Sizes the surface in twips. ScaleWidth and ScaleHeight give these values
     // back exactly while the surface keeps the pixel size they round to.
     void setScaleSize(float width, float height);
@@ -74,6 +88,8 @@ Q_SIGNALS:
     void eventRaised(int number, QVariantList& arguments);
     void propertyChanged(const QString& key);
     void errorRaised(int number, const QString& description);
+    // A part's font changed (the control's font properties, or a style).
+    void partFontChanged();
 
 private:
     void applyBackColor();
@@ -82,6 +98,9 @@ private:
     FontDesc defaultFont_;
     OleColor backColor_ = Colors::ButtonFace;
     std::vector<std::unique_ptr<Widget>> widgets_;
+    QHash<const Widget*, QSizeF> designSizes_;
+    double fitX_ = 1;
+    double fitY_ = 1;
     float scaleWidth_ = -1;
     float scaleHeight_ = -1;
     int eventDepth_ = 0;

@@ -112,8 +112,12 @@ QString QtFlatEdit::Text() const { return widget()->text(); }
 void QtFlatEdit::setText(const QString& text)
 {
     QLineEdit* e = widget();
-    if (text == e->text())
+    if (text == e->text()) {
+        // No change to tell, but an assignment still leaves the caret at 0.
+        e->setCursorPosition(0);
+        keepSelection();
         return;
+    }
     ++programmatic_;
     e->setText(text);
     e->setCursorPosition(0); // QLineEdit leaves the caret at the end
@@ -245,6 +249,9 @@ bool QtFlatEdit::filterEvent(QObject* watched, QEvent* event)
     case QEvent::InputMethod: return inputMethod(static_cast<QInputMethodEvent*>(event));
     case QEvent::FocusOut: return focusOut(static_cast<QFocusEvent*>(event));
     case QEvent::FocusIn: return focusIn(static_cast<QFocusEvent*>(event));
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease: return keepFocusSelection(event);
     default: return false;
     }
 }
@@ -298,6 +305,11 @@ bool QtFlatEdit::keyPress(QKeyEvent* event)
                 consumed = false;
                 return;
             }
+            // Enter, left as it came, goes on to the window (a dialog's default button).
+            if (leftAlone && keyAscii == KeyCodes::Return && enterReachesWindow_) {
+                consumed = false;
+                return;
+            }
             applyCharacter(keyAscii);
             return;
         }
@@ -330,8 +342,22 @@ bool QtFlatEdit::focusOut(QFocusEvent* event)
     return false;
 }
 
+bool QtFlatEdit::keepFocusSelection(QEvent* event)
+{
+    // The click that brought the focus would place the caret and drop the
+    // selection the GotFocus handlers made, so that the first key would not
+    // replace it: the click ends here, up to its release.
+    if (!clickKeepsSelection_)
+        return false;
+    if (event->type() == QEvent::MouseButtonRelease)
+        clickKeepsSelection_ = false;
+    return true;
+}
+
 bool QtFlatEdit::focusIn(QFocusEvent* event)
 {
+    // Run after GotFocus (see QtAdapter): its handlers have set the selection.
+    clickKeepsSelection_ = event->reason() == Qt::MouseFocusReason && widget()->hasSelectedText();
     if (!kept_)
         return false;
     // Back by the program or with its window: as it was left. By the mouse or

@@ -46,6 +46,10 @@ public:
 
     void applyColors() override;
 
+    // Enter that no handler changed reaches the window after the key events
+    // (a dialog's default button), as a QLineEdit's does; off, the edit keeps it.
+    void setEnterReachesWindow(bool reaches) { enterReachesWindow_ = reaches; }
+
 protected:
     bool filterEvent(QObject* watched, QEvent* event) override;
 
@@ -55,6 +59,7 @@ private:
     bool keyRelease(QKeyEvent* event);
     bool focusOut(QFocusEvent* event);
     bool focusIn(QFocusEvent* event);
+    bool keepFocusSelection(QEvent* event);
     void keepSelection();
     void restoreSelection();
     bool inputMethod(QInputMethodEvent* event);
@@ -72,6 +77,8 @@ private:
     int programmatic_ = 0;    // inside a write of our own: no Change from Qt's signal
     qsizetype shownLength_ = 0; // the text's length before the change being validated
     bool dispatching_ = false; // an event we hand to the QLineEdit ourselves
+    bool enterReachesWindow_ = false;
+    bool clickKeepsSelection_ = false; // the click that gave the focus is still down
     // Keys pressed here, whose release raises KeyUp, with the arguments KeyDown
     // left: KeyUp starts from them, as the test kit's edit box does.
     QHash<int, std::pair<qint16, qint16>> pressed_;

@@ -1,130 +1,203 @@
 #include "qt/ZEVCodeDescriptionWidget.h"
 
+#include "codedescription/ZEVCodeDescription.h"
+#include "qt/QtFonts.h"
+#include "qt/ZEVControlWidget_p.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
 namespace zev {
 
-namespace {
-using C = ZEVCodeDescription;
-}
-
-ZEVCodeDescriptionWidget::ZEVCodeDescriptionWidget(QWidget* parent, Start start)
-    : ZEVControlWidget(C::descriptor(), parent, start)
+ZEVCodeDescriptionWidget::ZEVCodeDescriptionWidget(QWidget* parent) : ZEVControlWidget(ZEVCodeDescription::descriptor(), parent)
 {
-    bindEvent(&ZEVCodeDescriptionWidget::CodeChange);
-    bindEvent(&ZEVCodeDescriptionWidget::DescChange);
-    bindEvent(&ZEVCodeDescriptionWidget::Search);
-    bindEvent(&ZEVCodeDescriptionWidget::Load);
-    bindEvent(&ZEVCodeDescriptionWidget::Unload);
+    ZEVControlWidgetPrivate& p = d();
+    p.bindEvent(this, &ZEVCodeDescriptionWidget::CodeChange);
+    p.bindEvent(this, &ZEVCodeDescriptionWidget::DescChange);
+    p.bindEvent(this, &ZEVCodeDescriptionWidget::Search);
+    p.bindEvent(this, &ZEVCodeDescriptionWidget::Load);
+    p.bindEvent(this, &ZEVCodeDescriptionWidget::Unload);
+    p.applyEnabled = [this](bool enabled) { codeDescription().setEnabled(enabled); };
+    p.controlEnabled = [this] { return codeDescription().Enabled(); };
+    p.stretchingParts = {QStringLiteral("panDescription")};
 }
 
-void ZEVCodeDescriptionWidget::setAppearance(int eaValor)
+ZEVCodeDescription& ZEVCodeDescriptionWidget::codeDescription() const { return static_cast<ZEVCodeDescription&>(control()); }
+
+QLineEdit* ZEVCodeDescriptionWidget::ControlCode() const { return qobject_cast<QLineEdit*>(d().part(QStringLiteral("txtCode"))); }
+
+QLabel* ZEVCodeDescriptionWidget::ControlDescription() const { return qobject_cast<QLabel*>(d().part(QStringLiteral("panDescription"))); }
+
+QPushButton* ZEVCodeDescriptionWidget::ControlSearch() const { return qobject_cast<QPushButton*>(d().part(QStringLiteral("cmdSearch"))); }
+
+ZEVControlWidget::AppearanceStyle ZEVCodeDescriptionWidget::Appearance() const { return AppearanceStyle(codeDescription().Appearance()); }
+
+void ZEVCodeDescriptionWidget::setAppearance(AppearanceStyle appearance)
 {
-    writeValue(QStringLiteral("Appearance"), &C::setAppearance, qint32(eaValor));
+    d().attempt([&] { codeDescription().setAppearance(qint32(appearance)); });
 }
 
-void ZEVCodeDescriptionWidget::setCode(const QString& sValor) { writeValue(QStringLiteral("Code"), &C::setCode, sValor); }
+QString ZEVCodeDescriptionWidget::Code() const { return codeDescription().Code(); }
 
-void ZEVCodeDescriptionWidget::setCodeBackColor(const QColor& ocValor)
+void ZEVCodeDescriptionWidget::setCode(const QString& code)
 {
-    writeColor(QStringLiteral("CodeBackColor"), ocValor, [this](OleColor c) { codeDescription().setCodeBackColor(c); });
+    d().attempt([&] { codeDescription().setCode(code); });
 }
 
-void ZEVCodeDescriptionWidget::setCodeFont(const QFont& tfValor)
+QColor ZEVCodeDescriptionWidget::CodeBackColor() const { return ZEVControlWidgetPrivate::toQColor(codeDescription().CodeBackColor()); }
+
+void ZEVCodeDescriptionWidget::setCodeBackColor(const QColor& codeBackColor)
 {
-    writeFont(QStringLiteral("CodeFont"), tfValor, [this]() -> const zev::Font& { return codeDescription().CodeFont(); },
-              [this](const FontDesc& f) { codeDescription().setCodeFont(f); });
+    d().writeColor(QStringLiteral("CodeBackColor"), codeBackColor, [this](OleColor c) { codeDescription().setCodeBackColor(c); });
 }
 
-void ZEVCodeDescriptionWidget::setCodeForeColor(const QColor& ocValor)
+QFont ZEVCodeDescriptionWidget::CodeFont() const { return ZEVControlWidgetPrivate::toQFont(codeDescription().CodeFont()); }
+
+void ZEVCodeDescriptionWidget::setCodeFont(const QFont& codeFont)
 {
-    writeColor(QStringLiteral("CodeForeColor"), ocValor, [this](OleColor c) { codeDescription().setCodeForeColor(c); });
+    d().writeFont(codeFont, codeDescription().CodeFont(), [this](const FontDesc& f) { codeDescription().setCodeFont(f); });
 }
 
-void ZEVCodeDescriptionWidget::setCodeMaxLength(int iValor)
+QColor ZEVCodeDescriptionWidget::CodeForeColor() const { return ZEVControlWidgetPrivate::toQColor(codeDescription().CodeForeColor()); }
+
+void ZEVCodeDescriptionWidget::setCodeForeColor(const QColor& codeForeColor)
 {
-    attempt([&] { writeValue(QStringLiteral("CodeMaxLength"), &C::setCodeMaxLength, toInteger(iValor)); });
+    d().writeColor(QStringLiteral("CodeForeColor"), codeForeColor, [this](OleColor c) { codeDescription().setCodeForeColor(c); });
 }
 
-void ZEVCodeDescriptionWidget::setCodeSize(int iValor)
+int ZEVCodeDescriptionWidget::CodeMaxLength() const { return codeDescription().CodeMaxLength(); }
+
+void ZEVCodeDescriptionWidget::setCodeMaxLength(int codeMaxLength)
 {
-    attempt([&] { writeValue(QStringLiteral("CodeSize"), &C::setCodeSize, toInteger(iValor)); });
+    d().attempt([&] { codeDescription().setCodeMaxLength(ZEVControlWidgetPrivate::toInteger(codeMaxLength)); });
 }
 
-void ZEVCodeDescriptionWidget::setDescription(const QString& sValor)
+int ZEVCodeDescriptionWidget::CodeSize() const { return codeDescription().CodeSize(); }
+
+void ZEVCodeDescriptionWidget::setCodeSize(int codeSize)
 {
-    writeValue(QStringLiteral("Description"), &C::setDescription, sValor);
+    d().attempt([&] { codeDescription().setCodeSize(ZEVControlWidgetPrivate::toInteger(codeSize)); });
 }
 
-void ZEVCodeDescriptionWidget::setDescriptionBackColor(const QColor& ocValor)
+QString ZEVCodeDescriptionWidget::Description() const { return codeDescription().Description(); }
+
+void ZEVCodeDescriptionWidget::setDescription(const QString& description)
 {
-    writeColor(QStringLiteral("DescriptionBackColor"), ocValor,
-               [this](OleColor c) { codeDescription().setDescriptionBackColor(c); });
+    d().attempt([&] { codeDescription().setDescription(description); });
 }
 
-void ZEVCodeDescriptionWidget::setDescriptionFont(const QFont& fValor)
+QColor ZEVCodeDescriptionWidget::DescriptionBackColor() const { return ZEVControlWidgetPrivate::toQColor(codeDescription().DescriptionBackColor()); }
+
+void ZEVCodeDescriptionWidget::setDescriptionBackColor(const QColor& descriptionBackColor)
 {
-    writeFont(QStringLiteral("DescriptionFont"), fValor,
-              [this]() -> const zev::Font& { return codeDescription().DescriptionFont(); },
-              [this](const FontDesc& f) { codeDescription().setDescriptionFont(f); });
+    d().writeColor(QStringLiteral("DescriptionBackColor"), descriptionBackColor, [this](OleColor c) { codeDescription().setDescriptionBackColor(c); });
 }
 
-void ZEVCodeDescriptionWidget::setDescriptionForeColor(const QColor& ocValor)
+QFont ZEVCodeDescriptionWidget::DescriptionFont() const { return ZEVControlWidgetPrivate::toQFont(codeDescription().DescriptionFont()); }
+
+void ZEVCodeDescriptionWidget::setDescriptionFont(const QFont& descriptionFont)
 {
-    writeColor(QStringLiteral("DescriptionForeColor"), ocValor,
-               [this](OleColor c) { codeDescription().setDescriptionForeColor(c); });
+    d().writeFont(descriptionFont, codeDescription().DescriptionFont(), [this](const FontDesc& f) { codeDescription().setDescriptionFont(f); });
 }
 
-void ZEVCodeDescriptionWidget::setEnabled(bool bValor) { writeValue(QStringLiteral("Enabled"), &C::setEnabled, bValor); }
+QColor ZEVCodeDescriptionWidget::DescriptionForeColor() const { return ZEVControlWidgetPrivate::toQColor(codeDescription().DescriptionForeColor()); }
 
-void ZEVCodeDescriptionWidget::setFieldPkey(const QString& sValor)
+void ZEVCodeDescriptionWidget::setDescriptionForeColor(const QColor& descriptionForeColor)
 {
-    writeValue(QStringLiteral("FieldPkey"), &C::setFieldPkey, sValor);
+    d().writeColor(QStringLiteral("DescriptionForeColor"), descriptionForeColor, [this](OleColor c) { codeDescription().setDescriptionForeColor(c); });
 }
 
-void ZEVCodeDescriptionWidget::setFontBold(bool bValor) { writeValue(QStringLiteral("FontBold"), &C::setFontBold, bValor); }
+QString ZEVCodeDescriptionWidget::FieldPkey() const { return codeDescription().FieldPkey(); }
 
-void ZEVCodeDescriptionWidget::setFontItalic(bool bValor)
+void ZEVCodeDescriptionWidget::setFieldPkey(const QString& fieldPkey)
 {
-    writeValue(QStringLiteral("FontItalic"), &C::setFontItalic, bValor);
+    d().attempt([&] { codeDescription().setFieldPkey(fieldPkey); });
 }
 
-void ZEVCodeDescriptionWidget::setFontStrikethrough(bool bValor)
+bool ZEVCodeDescriptionWidget::FillZeros() const { return codeDescription().FillZeros(); }
+
+void ZEVCodeDescriptionWidget::setFillZeros(bool fillZeros)
 {
-    writeValue(QStringLiteral("FontStrikethrough"), &C::setFontStrikethrough, bValor);
+    d().attempt([&] { codeDescription().setFillZeros(fillZeros); });
 }
 
-void ZEVCodeDescriptionWidget::setFontUnderline(bool bValor)
+bool ZEVCodeDescriptionWidget::FontBold() const { return codeDescription().FontBold(); }
+
+void ZEVCodeDescriptionWidget::setFontBold(bool fontBold)
 {
-    writeValue(QStringLiteral("FontUnderline"), &C::setFontUnderline, bValor);
+    d().attempt([&] { codeDescription().setFontBold(fontBold); });
 }
 
-void ZEVCodeDescriptionWidget::setFontSize(int lValor) { writeValue(QStringLiteral("FontSize"), &C::setFontSize, qint32(lValor)); }
+bool ZEVCodeDescriptionWidget::FontItalic() const { return codeDescription().FontItalic(); }
 
-void ZEVCodeDescriptionWidget::setFillZeros(bool bValor) { writeValue(QStringLiteral("FillZeros"), &C::setFillZeros, bValor); }
-
-void ZEVCodeDescriptionWidget::setLoaded(bool bValor) { writeValue(QStringLiteral("Loaded"), &C::setLoaded, bValor); }
-
-void ZEVCodeDescriptionWidget::setLocked(bool bValor) { writeValue(QStringLiteral("Locked"), &C::setLocked, bValor); }
-
-void ZEVCodeDescriptionWidget::setPrimaryKey(const QString& sValor)
+void ZEVCodeDescriptionWidget::setFontItalic(bool fontItalic)
 {
-    writeValue(QStringLiteral("PrimaryKey"), &C::setPrimaryKey, sValor);
+    d().attempt([&] { codeDescription().setFontItalic(fontItalic); });
 }
 
-void ZEVCodeDescriptionWidget::setShowF3(bool bValor) { writeValue(QStringLiteral("ShowF3"), &C::setShowF3, bValor); }
+bool ZEVCodeDescriptionWidget::FontStrikethrough() const { return codeDescription().FontStrikethrough(); }
+
+void ZEVCodeDescriptionWidget::setFontStrikethrough(bool fontStrikethrough)
+{
+    d().attempt([&] { codeDescription().setFontStrikethrough(fontStrikethrough); });
+}
+
+int ZEVCodeDescriptionWidget::FontSize() const { return codeDescription().FontSize(); }
+
+void ZEVCodeDescriptionWidget::setFontSize(int fontSize)
+{
+    d().attempt([&] { codeDescription().setFontSize(qint32(fontSize)); });
+}
+
+bool ZEVCodeDescriptionWidget::FontUnderline() const { return codeDescription().FontUnderline(); }
+
+void ZEVCodeDescriptionWidget::setFontUnderline(bool fontUnderline)
+{
+    d().attempt([&] { codeDescription().setFontUnderline(fontUnderline); });
+}
+
+bool ZEVCodeDescriptionWidget::Loaded() const { return codeDescription().Loaded(); }
+
+void ZEVCodeDescriptionWidget::setLoaded(bool loaded)
+{
+    d().attempt([&] { codeDescription().setLoaded(loaded); });
+}
+
+bool ZEVCodeDescriptionWidget::Locked() const { return codeDescription().Locked(); }
+
+void ZEVCodeDescriptionWidget::setLocked(bool locked)
+{
+    d().attempt([&] { codeDescription().setLocked(locked); });
+}
+
+QString ZEVCodeDescriptionWidget::PrimaryKey() const { return codeDescription().PrimaryKey(); }
+
+void ZEVCodeDescriptionWidget::setPrimaryKey(const QString& primaryKey)
+{
+    d().attempt([&] { codeDescription().setPrimaryKey(primaryKey); });
+}
+
+bool ZEVCodeDescriptionWidget::ShowF3() const { return codeDescription().ShowF3(); }
+
+void ZEVCodeDescriptionWidget::setShowF3(bool showF3)
+{
+    d().attempt([&] { codeDescription().setShowF3(showF3); });
+}
 
 void ZEVCodeDescriptionWidget::About()
 {
-    call([this] { codeDescription().About(); });
+    d().attempt([this] { codeDescription().About(); });
 }
 
 void ZEVCodeDescriptionWidget::Clear()
 {
-    call([this] { codeDescription().Clear(); });
+    d().attempt([this] { codeDescription().Clear(); });
 }
 
-void ZEVCodeDescriptionWidget::ForceSearch(zev::eSource Source)
+void ZEVCodeDescriptionWidget::ForceSearch(zev::eSource source)
 {
-    call([this, Source]() mutable { codeDescription().ForceSearch(Source); });
+    d().attempt([this, source]() mutable { codeDescription().ForceSearch(source); });
 }
 
 } // namespace zev

@@ -1,17 +1,27 @@
 #include "qt/ZEVControlWidget.h"
 
-#include "framework/ControlError.h"
 #include "framework/MemoryPropertyBag.h"
 #include "qt/QtAdapter.h"
 #include "qt/QtColors.h"
 #include "qt/QtErrors.h"
+#include "qt/QtFlatEdit.h"
 #include "qt/QtFonts.h"
 #include "qt/QtUnits.h"
+#include "qt/ZEVControlWidget_p.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDateTimeEdit>
 #include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMetaProperty>
+#include <QPushButton>
 #include <QResizeEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QTimer>
+#include <algorithm>
 #include <limits>
 
 namespace zev {
@@ -23,59 +33,113 @@ struct Loading {
     explicit Loading(QtControlHost& h) : host(h) { host.setLoading(true); }
     ~Loading() { host.setLoading(false); }
 };
+
+// What a part needs to show its content in its font, in pixels; 0 where the
+// part takes whatever the control's layout gives it.
+QSize neededSize(QWidget* part)
+{
+    const QFontMetrics fm = part->fontMetrics();
+    if (auto* edit = qobject_cast<QDateTimeEdit*>(part))
+        return edit->minimumSizeHint();
+    if (auto* edit = qobject_cast<QLineEdit*>(part))
+        return QSize(0, edit->minimumSizeHint().height());
+    if (auto* combo = qobject_cast<QComboBox*>(part)) {
+        // From the style, not minimumSizeHint: that measures every item.
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        return QSize(0, combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(0, fm.height()), combo).height());
+    }
+    if (auto* button = qobject_cast<QPushButton*>(part)) {
+        if (button->text().isEmpty())
+            return QSize(0, button->iconSize().height() + 4);
+        return QSize(fm.horizontalAdvance(button->text()) + 8, fm.height() + 4);
+    }
+    if (auto* label = qobject_cast<QLabel*>(part)) {
+        const int frame = 2 * label->frameWidth();
+        if (label->frameShape() != QFrame::NoFrame)
+            return QSize(0, fm.height() + frame);
+        return QSize(fm.horizontalAdvance(label->text()) + frame, fm.height() + frame);
+    }
+    return QSize();
+}
 } // namespace
 
-ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QWidget* parent, Start start,
-                                   const Prepare& prepare)
-    : QWidget(parent), descriptor_(descriptor), host_(std::make_unique<QtControlHost>(this))
+ZEVControlWidgetPrivate::ZEVControlWidgetPrivate(ZEVControlWidget& widget, const ClassDescriptor& d)
+    : q(widget), descriptor(d)
 {
-    if (!descriptor_.create)
-        throw ControlError(429 /* cannot create the object */, QStringLiteral("the class %1 is not built into the library").arg(descriptor_.className));
-    connect(host_.get(), &QtControlHost::eventRaised, this, &ZEVControlWidget::dispatch, Qt::DirectConnection);
-    connect(host_.get(), &QtControlHost::propertyChanged, this, &ZEVControlWidget::notify, Qt::DirectConnection);
+}
+
+ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QWidget* parent,
+                                   const std::function<void(Control&)>& prepare)
+    : QWidget(parent), d_(std::make_unique<ZEVControlWidgetPrivate>(*this, descriptor))
+{
+    ZEVControlWidgetPrivate& d = *d_;
+    if (!descriptor.create)
+        throw ControlError(429 /* cannot create the object */,
+                           QStringLiteral("the class %1 is not built into the library").arg(descriptor.className));
+    d.host = std::make_unique<QtControlHost>(this);
+    QtControlHost* host = d.host.get();
+    connect(host, &QtControlHost::eventRaised, this, [&d](int n, QVariantList& a) { d.dispatch(n, a); },
+            Qt::DirectConnection);
+    connect(host, &QtControlHost::propertyChanged, this, [&d](const QString& key) { d.notify(key); },
+            Qt::DirectConnection);
     connect(
-        host_.get(), &QtControlHost::errorRaised, this,
-        [this](int number, const QString& description) {
+        host, &QtControlHost::errorRaised, this,
+        [this, host](int number, const QString& description) {
             if (isSignalConnected(QMetaMethod::fromSignal(&ZEVControlWidget::errorRaised)))
                 Q_EMIT errorRaised(number, description);
             else
-                qWarning("%s: error %d: %s", qPrintable(host_->ControlName()), number, qPrintable(description));
+                qWarning("%s: error %d: %s", qPrintable(host->ControlName()), number, qPrintable(description));
         },
         Qt::DirectConnection);
+    connect(host, &QtControlHost::partFontChanged, this, [&d] {
+        d.showControlFont();
+        d.scheduleRefit();
+    });
     // A container places a new control at its design size.
-    host_->setScaleSize(descriptor_.designWidth, descriptor_.designHeight);
+    host->setScaleSize(descriptor.designWidth, descriptor.designHeight);
     try {
-        Loading loading(*host_);
-        control_ = descriptor_.create(*host_);
+        Loading loading(*host);
+        d.control = descriptor.create(*host);
         if (prepare)
-            prepare(*control_);
-        control_->Initialize();
-        initialized_ = true;
+            prepare(*d.control);
+        d.control->Initialize();
+        d.initialized = true;
     } catch (...) {
-        host_->detachWidgets();
+        host->detachWidgets();
         throw;
     }
-    // The widget gives the focus to the first of its widgets that takes it.
-    for (const auto& w : host_->widgets())
+    // The widget hands the focus to the first of its parts that takes it, so
+    // a buddy label's mnemonic reaches it; Tab skips a widget with a proxy.
+    for (const auto& w : host->widgets())
         if (QtAdapter* a = QtAdapter::of(w.get()))
-            if (QWidget* q = a->qwidget(); q && (q->focusPolicy() & Qt::TabFocus)) {
-                setFocusProxy(q);
+            if (QWidget* part = a->qwidget(); part && (part->focusPolicy() & Qt::TabFocus)) {
+                setFocusProxy(part);
                 break;
             }
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
         connect(app, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
             if (old && isAncestorOf(old))
-                focusLeft(now);
+                d_->focusLeft(now);
         });
-    if (start == Start::New)
-        startNow();
+    // A new control, as a container places one on a form.
+    d.report([&] {
+        Loading loading(*host);
+        d.control->InitProperties();
+    });
+    d.refit();
+    if (QSizeF(host->ScaleWidth(), host->ScaleHeight()) != d.resizedAt)
+        d.runResize();
 }
 
 ZEVControlWidget::~ZEVControlWidget()
 {
-    if (initialized_) {
+    ZEVControlWidgetPrivate& d = *d_;
+    if (d.initialized) {
         try {
-            control_->Terminate();
+            d.control->Terminate();
         } catch (const ControlError& e) {
             qWarning("%s: Terminate failed: error %d: %s", qPrintable(className()), e.Number(),
                      qPrintable(e.Description()));
@@ -84,244 +148,281 @@ ZEVControlWidget::~ZEVControlWidget()
         }
     }
     // No widget event may reach the control once it is gone.
-    host_->detachWidgets();
-    pending_.clear();
-    control_.reset();
-    host_.reset();
+    d.host->detachWidgets();
+    d.control.reset();
+    d.host.reset();
 }
 
-Control& ZEVControlWidget::control() const
-{
-    ensureStartedForRead();
-    return *control_;
-}
+Control& ZEVControlWidget::control() const { return *d_->control; }
 
-QtControlHost& ZEVControlWidget::host() const
-{
-    ensureStartedForRead();
-    return *host_;
-}
+QtControlHost& ZEVControlWidget::host() const { return *d_->host; }
 
-void ZEVControlWidget::ensureStarted() const
-{
-    if (state_ == State::Fresh)
-        const_cast<ZEVControlWidget*>(this)->startNow();
-}
-
-void ZEVControlWidget::ensureStartedForRead() const
-{
-    if (!startsWhenShown_)
-        ensureStarted();
-}
-
-void ZEVControlWidget::start() { ensureStarted(); }
-
-void ZEVControlWidget::startNow()
-{
-    if (state_ != State::Fresh)
-        return;
-    // Reads and writes of the handlers that the start runs go to the control directly.
-    state_ = State::Starting;
-    std::vector<PendingWrite> pending;
-    pending.swap(pending_);
-    MemoryPropertyBag bag;
-    for (const PendingWrite& w : pending)
-        if (w.stored.isValid())
-            bag.insert(w.key, w.stored); // a key written twice keeps its last value
-    // Loading has no caller to fail to: a failure is reported, and the control
-    // is left as far as its reading got, as a container leaves it.
-    report([&] {
-        Loading loading(*host_);
-        if (bag.size() == 0)
-            control_->InitProperties();
-        else
-            control_->ReadProperties(bag);
-        for (const PendingWrite& w : pending)
-            if (!w.stored.isValid())
-                w.apply();
-    });
-    state_ = State::Started;
-    runResize();
-}
+QString ZEVControlWidget::className() const { return d_->descriptor.className; }
 
 void ZEVControlWidget::readProperties(PropertyBag& bag)
 {
-    // With nothing designed, the saved properties are the start; otherwise
-    // they are loaded over the design. A failure passes on to the caller.
-    const bool startsHere = state_ == State::Fresh && pending_.empty();
-    if (startsHere)
-        state_ = State::Starting;
-    else
-        ensureStarted();
-    auto finish = [&] {
-        if (startsHere) {
-            state_ = State::Started;
-            runResize();
-        }
-    };
-    try {
-        Loading loading(*host_);
-        control_->ReadProperties(bag);
-    } catch (...) {
-        finish();
-        throw;
+    ZEVControlWidgetPrivate& d = *d_;
+    {
+        Loading loading(*d.host);
+        d.control->ReadProperties(bag);
     }
-    finish();
+    d.showControlEnabled();
+    d.showControlFont();
+    d.runResize();
 }
 
-void ZEVControlWidget::writeProperties(PropertyBag& bag) { control().WriteProperties(bag); }
+void ZEVControlWidget::writeProperties(PropertyBag& bag) { d_->control->WriteProperties(bag); }
 
-void ZEVControlWidget::attempt(const std::function<void()>& f)
+void ZEVControlWidget::setReportsFailures(bool reports) { d_->reportsFailures = reports; }
+
+bool ZEVControlWidget::reportsFailures() const { return d_->reportsFailures; }
+
+void ZEVControlWidget::resizeTwips(float width, float height)
 {
-    if (!reportsFailures_) {
+    ZEVControlWidgetPrivate& d = *d_;
+    d.host->setScaleSize(width, height);
+    // A hidden widget gets its resize event only when it is shown.
+    if (QSizeF(d.host->ScaleWidth(), d.host->ScaleHeight()) != d.resizedAt)
+        d.runResize();
+}
+
+float ZEVControlWidget::widthTwips() const { return d_->host->ScaleWidth(); }
+
+float ZEVControlWidget::heightTwips() const { return d_->host->ScaleHeight(); }
+
+QSize ZEVControlWidget::sizeHint() const
+{
+    ZEVControlWidgetPrivate& d = *d_;
+    if (d.fitPending)
+        d.refit();
+    return QSize(QtUnits::toPixels(d.descriptor.designWidth, d.host->dpiX()),
+                 QtUnits::toPixels(d.descriptor.designHeight, d.host->dpiY()));
+}
+
+QSize ZEVControlWidget::minimumSizeHint() const
+{
+    ZEVControlWidgetPrivate& d = *d_;
+    const QSize hint = sizeHint();
+    // The parts that stretch may give up their width down to what they need.
+    int spare = 0;
+    for (const QString& name : d.stretchingParts) {
+        Widget* w = d.host->widget(name);
+        QWidget* part = d.part(name);
+        if (!w || !part)
+            continue;
+        const int designed = QtUnits::toPixels(d.host->designSize(*w).width(), d.host->dpiX());
+        const int least = part->fontMetrics().averageCharWidth() * 6 + 8;
+        const int give = std::max(0, designed - least);
+        spare = spare == 0 ? give : std::min(spare, give);
+    }
+    return QSize(std::max(1, hint.width() - spare), hint.height());
+}
+
+QStringList ZEVControlWidget::unboundEvents() const
+{
+    QStringList names;
+    for (const auto& e : d_->descriptor.events)
+        if (!d_->typed.contains(e.id))
+            names << e.name;
+    return names;
+}
+
+void ZEVControlWidget::changeEvent(QEvent* event)
+{
+    ZEVControlWidgetPrivate& d = *d_;
+    switch (event->type()) {
+    case QEvent::EnabledChange:
+        // Also when a parent is disabled: the parts take the control's disabled look.
+        if (d.applyEnabled && d.syncingEnabled == 0)
+            d.report([&] { d.applyEnabled(isEnabled()); });
+        break;
+    case QEvent::FontChange:
+        if (d.applyFont && d.syncingFont == 0)
+            d.report([&] { d.applyFont(font()); });
+        break;
+    case QEvent::StyleChange:
+        d.scheduleRefit();
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
+}
+
+void ZEVControlWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    ZEVControlWidgetPrivate& d = *d_;
+    if (QSizeF(d.host->ScaleWidth(), d.host->ScaleHeight()) != d.resizedAt)
+        d.runResize();
+}
+
+void ZEVControlWidget::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    ZEVControlWidgetPrivate& d = *d_;
+    if (d.fitPending)
+        d.refit();
+    // On another screen the same twips are other pixels.
+    if (QtUnits::logicalDpiX(this) != d.dpiAtResize) {
+        d.host->applyGeometry();
+        d.runResize();
+    }
+}
+
+// ---- the private part ----
+
+void ZEVControlWidgetPrivate::attempt(const std::function<void()>& f)
+{
+    if (!reportsFailures) {
         f();
         return;
     }
     report(f);
 }
 
-void ZEVControlWidget::report(const std::function<void()>& f)
+void ZEVControlWidgetPrivate::report(const std::function<void()>& f)
 {
     try {
         f();
     } catch (const ControlError& e) {
-        host_->reportError(e.Number(), e.Description());
+        host->reportError(e.Number(), e.Description());
     } catch (const std::exception& e) {
-        host_->reportError(ErrInternal, QString::fromLocal8Bit(e.what()));
+        host->reportError(ErrInternal, QString::fromLocal8Bit(e.what()));
     }
 }
 
-void ZEVControlWidget::write(const QString& key, const QVariant& stored, std::function<void()> apply)
-{
-    if (state_ == State::Fresh) {
-        pending_.push_back({key, stored, std::move(apply)});
-        return;
-    }
-    attempt(apply);
-}
-
-void ZEVControlWidget::writeColor(const QString& key, const QColor& color, std::function<void(OleColor)> apply)
+void ZEVControlWidgetPrivate::writeColor(const QString& key, const QColor& color,
+                                         const std::function<void(OleColor)>& apply)
 {
     attempt([&] {
         if (!color.isValid())
             throw ControlError(ErrInvalidPropertyValue, QStringLiteral("%1: not a colour").arg(key));
-        const OleColor value = QtColors::fromQColor(color);
-        write(key, QVariant::fromValue(qint32(value)), [apply, value] { apply(value); });
+        apply(QtColors::fromQColor(color));
     });
 }
 
-void ZEVControlWidget::writeFont(const QString& key, const QFont& font, std::function<const zev::Font&()> current,
-                                 std::function<void(const FontDesc&)> apply)
+void ZEVControlWidgetPrivate::writeFont(const QFont& font, const zev::Font& current,
+                                        const std::function<void(const FontDesc&)>& apply)
 {
-    // Not through the bag: a saved form keeps only a font's name.
-    write(key, QVariant(), [font, current, apply] { apply(QtFonts::fromQFont(font, current().value())); });
+    attempt([&] { apply(QtFonts::fromQFont(font, current.value())); });
 }
 
-qint16 ZEVControlWidget::toInteger(int value)
+qint16 ZEVControlWidgetPrivate::toInteger(int value)
 {
     if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
         throw ControlError(ErrOverflow, QStringLiteral("%1 does not fit an Integer").arg(value));
     return qint16(value);
 }
 
-void ZEVControlWidget::call(const std::function<void()>& method)
+QtFlatEdit* ZEVControlWidgetPrivate::flatEdit(const QString& name) const
 {
-    ensureStarted();
-    attempt(method);
+    return dynamic_cast<QtFlatEdit*>(host->widget(name));
 }
 
-QColor ZEVControlWidget::toQColor(OleColor color) { return QtColors::toQColor(color); }
+QColor ZEVControlWidgetPrivate::toQColor(OleColor color) { return QtColors::toQColor(color); }
 
-QFont ZEVControlWidget::toQFont(const zev::Font& font) { return QtFonts::toQFont(font.value()); }
+QFont ZEVControlWidgetPrivate::toQFont(const zev::Font& font) { return QtFonts::toQFont(font.value()); }
 
-QSize ZEVControlWidget::sizeHint() const
+void ZEVControlWidgetPrivate::showControlFont()
 {
-    return QSize(QtUnits::toPixels(descriptor_.designWidth, QtUnits::logicalDpiX(this)),
-                 QtUnits::toPixels(descriptor_.designHeight, QtUnits::logicalDpiY(this)));
+    if (!controlFont)
+        return;
+    ++syncingFont;
+    q.setFont(controlFont());
+    --syncingFont;
 }
 
-void ZEVControlWidget::resizeTwips(float width, float height)
+void ZEVControlWidgetPrivate::showControlEnabled()
 {
-    host_->setScaleSize(width, height);
-    // A hidden widget gets its resize event only when it is shown.
-    if (QSizeF(host_->ScaleWidth(), host_->ScaleHeight()) != resizedAt_)
-        runResize();
+    if (!controlEnabled)
+        return;
+    ++syncingEnabled;
+    q.setEnabled(controlEnabled());
+    --syncingEnabled;
 }
 
-QStringList ZEVControlWidget::unboundEvents() const
+void ZEVControlWidgetPrivate::scheduleRefit()
 {
-    QStringList names;
-    for (const auto& e : descriptor_.events)
-        if (!typed_.contains(e.id))
-            names << e.name;
-    return names;
+    if (fitPending)
+        return;
+    fitPending = true;
+    q.updateGeometry();
+    QTimer::singleShot(0, &q, [this] {
+        if (fitPending)
+            refit();
+    });
 }
 
-void ZEVControlWidget::dispatch(int number, QVariantList& arguments)
+void ZEVControlWidgetPrivate::refit()
 {
-    const EventInfo* event = descriptor_.event(number);
-    Q_EMIT eventRaised(event ? event->name : QStringLiteral("Event%1").arg(number), arguments);
-    const auto typed = typed_.constFind(number);
-    if (typed != typed_.constEnd())
-        typed.value()(arguments);
+    fitPending = false;
+    const double dpiX = QtUnits::logicalDpiX(&q), dpiY = QtUnits::logicalDpiY(&q);
+    double fitX = 1, fitY = 1;
+    for (const auto& w : host->widgets()) {
+        QtAdapter* a = QtAdapter::of(w.get());
+        QWidget* p = a ? a->qwidget() : nullptr;
+        if (!p)
+            continue;
+        const QSizeF design = host->designSize(*w);
+        const QSize need = neededSize(p);
+        const double height = design.height() * dpiY / QtUnits::TwipsPerInch;
+        const double width = design.width() * dpiX / QtUnits::TwipsPerInch;
+        if (height >= 1 && need.height() > height)
+            fitY = std::max(fitY, need.height() / height);
+        if (width >= 1 && need.width() > width && w->Visible())
+            fitX = std::max(fitX, need.width() / width);
+    }
+    if (fitX == host->fitX() && fitY == host->fitY())
+        return;
+    // The control keeps its size in twips; its pixels grow.
+    const float width = host->ScaleWidth(), height = host->ScaleHeight();
+    host->setFit(fitX, fitY);
+    host->setScaleSize(width, height);
+    q.updateGeometry();
+    runResize();
 }
 
-void ZEVControlWidget::notify(const QString& key)
+void ZEVControlWidgetPrivate::dispatch(int number, QVariantList& arguments)
 {
-    Q_EMIT propertyChanged(key);
-    const QMetaObject* meta = metaObject();
+    const EventInfo* event = descriptor.event(number);
+    Q_EMIT q.eventRaised(event ? event->name : QStringLiteral("Event%1").arg(number), arguments);
+    const auto found = typed.constFind(number);
+    if (found != typed.constEnd())
+        found.value()(arguments);
+}
+
+void ZEVControlWidgetPrivate::notify(const QString& key)
+{
+    Q_EMIT q.propertyChanged(key);
+    const QMetaObject* meta = q.metaObject();
     const int index = meta->indexOfProperty(key.toLatin1().constData());
     if (index < 0)
         return;
     const QMetaProperty property = meta->property(index);
     if (property.hasNotifySignal() && property.notifySignal().parameterCount() == 0
         && property.notifySignal().name().endsWith("Changed"))
-        property.notifySignal().invoke(this, Qt::DirectConnection);
+        property.notifySignal().invoke(&q, Qt::DirectConnection);
 }
 
-void ZEVControlWidget::runResize()
+void ZEVControlWidgetPrivate::runResize()
 {
-    if (state_ != State::Started)
+    if (!initialized)
         return;
-    resizedAt_ = QSizeF(host_->ScaleWidth(), host_->ScaleHeight());
-    dpiAtResize_ = QtUnits::logicalDpiX(this);
-    report([this] { control_->Resize(); });
+    resizedAt = QSizeF(host->ScaleWidth(), host->ScaleHeight());
+    dpiAtResize = QtUnits::logicalDpiX(&q);
+    report([this] { control->Resize(); });
 }
 
-void ZEVControlWidget::focusLeft(QWidget* now)
+void ZEVControlWidgetPrivate::focusLeft(QWidget* now)
 {
-    if (now && (now == this || isAncestorOf(now)))
+    if (now && (now == &q || q.isAncestorOf(now)))
         return;
-    // The focus left the control's widgets. An item delegate (a view's editor,
+    // The focus left the control's parts. An item delegate (a view's editor,
     // QDataWidgetMapper) watches its editor, this widget, for FocusOut to
-    // commit the edit; the inner widget had the real one.
+    // commit the edit; the inner part had the real one.
     QFocusEvent left(QEvent::FocusOut, Qt::OtherFocusReason);
-    QCoreApplication::sendEvent(this, &left);
-}
-
-bool ZEVControlWidget::event(QEvent* event)
-{
-    // Shown (or measured by a style) counts as used: the design-time values are all in.
-    if (event->type() == QEvent::Polish)
-        ensureStarted();
-    return QWidget::event(event);
-}
-
-void ZEVControlWidget::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    if (QSizeF(host_->ScaleWidth(), host_->ScaleHeight()) != resizedAt_)
-        runResize();
-}
-
-void ZEVControlWidget::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    // On another screen the same twips are other pixels.
-    if (isStarted() && QtUnits::logicalDpiX(this) != dpiAtResize_) {
-        host_->applyGeometry();
-        runResize();
-    }
+    QCoreApplication::sendEvent(&q, &left);
 }
 
 } // namespace zev

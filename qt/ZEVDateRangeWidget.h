@@ -1,72 +1,93 @@
 #pragma once
 
-#include "daterange/ZEVDateRange.h"
 #include "qt/ZEVControlWidget.h"
 
+#include <QColor>
 #include <QDateTime>
+#include <memory>
+
+class QComboBox;
+class QDateTimeEdit;
+class QLabel;
 
 namespace zev {
 
-class ComboBox;
-class DateTimePicker;
-class Label;
+class Clock;
+class ZEVDateRange;
 
-// The date range as a QWidget: Appearance and BackColor, the control's two
-// properties, and its four widget accessors. The control raises no events.
+// The date range as a QWidget: a combo of 18 preset periods above a start and
+// an end date picker. Appearance and BackColor are the control's properties.
 //
 // The period is what the user picks, so it is what the widget offers as its
-// value: PeriodStart (the USER property) and PeriodEnd read and write the
-// pickers dtpInicio and dtpFim (an invalid QDateTime is Null, no date). They
-// are not properties of the control, are not saved with a form and do not
-// appear in Designer. Writing one sets its picker and selects
-// "<===== Customizado ====>", as the user's own edit of a picker does. A
-// QDataWidgetMapper, which maps a widget once, binds a start column to the
-// USER property; a second mapper on the same model binds an end column with
-// addMapping(widget, section, "PeriodEnd").
+// value: periodStart (the USER property) and periodEnd read and write the
+// pickers (an invalid QDateTime is no date), and periodChanged follows every
+// change of either end. Writing an end selects "<===== Customizado ====>", as
+// the user's own edit of a picker does. `period` is the preset chosen in the
+// combo; writing it applies the preset, as the user's choice does. None of
+// these is saved with the control's properties; a .ui file keeps `period`.
 //
-// "Today" comes from a Clock: the system's, or one the host supplies. Passed
-// to the constructor it also governs the preset the control applies when it
-// initializes; setClock governs the choices after.
+// "Today" comes from a Clock: the system's, or one the host supplies (given
+// to the constructor it also governs the preset applied at the start).
 class ZEVDateRangeWidget : public ZEVControlWidget {
     Q_OBJECT
-    Q_PROPERTY(int Appearance READ Appearance WRITE setAppearance NOTIFY AppearanceChanged)
+    Q_PROPERTY(zev::ZEVControlWidget::AppearanceStyle Appearance READ Appearance WRITE setAppearance NOTIFY AppearanceChanged)
     Q_PROPERTY(QColor BackColor READ BackColor WRITE setBackColor NOTIFY BackColorChanged)
-    Q_PROPERTY(QDateTime PeriodStart READ PeriodStart WRITE setPeriodStart USER true DESIGNABLE false STORED false)
-    Q_PROPERTY(QDateTime PeriodEnd READ PeriodEnd WRITE setPeriodEnd DESIGNABLE false STORED false)
+    Q_PROPERTY(Preset period READ period WRITE setPeriod NOTIFY periodChanged)
+    Q_PROPERTY(QDateTime periodStart READ periodStart WRITE setPeriodStart NOTIFY periodChanged USER true DESIGNABLE false STORED false)
+    Q_PROPERTY(QDateTime periodEnd READ periodEnd WRITE setPeriodEnd NOTIFY periodChanged DESIGNABLE false STORED false)
 
 public:
-    explicit ZEVDateRangeWidget(QWidget* parent = nullptr, Start start = Start::Fresh,
-                                std::shared_ptr<const Clock> clock = nullptr);
+    // The presets, in the combo's order.
+    enum Preset : qint32 {
+        Custom = 0,       // "<===== Customizado ====>": the pickers as the user set them
+        Today,            // "<======== Hoje ========>"
+        ThisWeek,         // "<===== Essa Semana ====>"
+        ThisMonth,        // "<====== Esse Mês ======>"
+        YesterdayToToday, // "Ontem     <==>      Hoje"
+        Last7Days,        // "-7  Dias  <==>      Hoje"
+        Last15Days,
+        Last30Days,
+        Last60Days,
+        TodayToTomorrow, // "Hoje      <==>    Amanhã"
+        Next7Days,       // "Hoje      <==>   +7 Dias"
+        Next15Days,
+        Next30Days,
+        Next60Days,
+        Around7Days, // "-7  Dias  <==>   +7 Dias"
+        Around15Days,
+        Around30Days,
+        Around60Days,
+    };
+    Q_ENUM(Preset)
 
-    ZEVDateRange& dateRange() const { return static_cast<ZEVDateRange&>(control()); }
-    void setClock(std::shared_ptr<const Clock> clock) { dateRange().setClock(std::move(clock)); }
+    explicit ZEVDateRangeWidget(QWidget* parent = nullptr, std::shared_ptr<const Clock> clock = nullptr);
 
-    DateTimePicker* Control_dtpInicio() const { return dateRange().Control_dtpInicio(); }
-    void setControl_dtpInicio(DateTimePicker* widget) { dateRange().setControl_dtpInicio(widget); }
-    DateTimePicker* Control_dtpFim() const { return dateRange().Control_dtpFim(); }
-    void setControl_dtpFim(DateTimePicker* widget) { dateRange().setControl_dtpFim(widget); }
-    ComboBox* Control_dtpCombo() const { return dateRange().Control_dtpCombo(); }
-    void setControl_dtpCombo(ComboBox* widget) { dateRange().setControl_dtpCombo(widget); }
-    Label* Control_lblLabel() const { return dateRange().Control_lblLabel(); }
-    void setControl_lblLabel(Label* widget) { dateRange().setControl_lblLabel(widget); }
+    // The control, with the documented names and types.
+    ZEVDateRange& dateRange() const;
+    void setClock(std::shared_ptr<const Clock> clock);
 
-    int Appearance() const { return dateRange().Appearance(); }
-    void setAppearance(int eaValor);
-    QColor BackColor() const { return toQColor(dateRange().BackColor()); }
-    void setBackColor(const QColor& ocValor);
+    // The parts, as Qt widgets.
+    QDateTimeEdit* Control_dtpInicio() const;
+    QDateTimeEdit* Control_dtpFim() const;
+    QComboBox* Control_dtpCombo() const;
+    QLabel* Control_lblLabel() const;
 
-    QDateTime PeriodStart() const;
-    void setPeriodStart(const QDateTime& value);
-    QDateTime PeriodEnd() const;
-    void setPeriodEnd(const QDateTime& value);
+    AppearanceStyle Appearance() const;
+    void setAppearance(AppearanceStyle appearance);
+    QColor BackColor() const;
+    void setBackColor(const QColor& backColor);
+
+    Preset period() const;
+    void setPeriod(Preset preset);
+    QDateTime periodStart() const;
+    void setPeriodStart(const QDateTime& start);
+    QDateTime periodEnd() const;
+    void setPeriodEnd(const QDateTime& end);
 
 Q_SIGNALS:
     void AppearanceChanged();
     void BackColorChanged();
-
-private:
-    DateTimePicker& picker(const QString& name) const;
-    void setPeriod(const QString& name, const QDateTime& value);
+    void periodChanged();
 };
 
 } // namespace zev

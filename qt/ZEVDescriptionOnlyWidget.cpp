@@ -1,99 +1,146 @@
 #include "qt/ZEVDescriptionOnlyWidget.h"
 
+#include "descriptiononly/ZEVDescriptionOnly.h"
+#include "qt/QtFonts.h"
+#include "qt/ZEVControlWidget_p.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
 namespace zev {
 
-namespace {
-using C = ZEVDescriptionOnly;
-}
-
-ZEVDescriptionOnlyWidget::ZEVDescriptionOnlyWidget(QWidget* parent, Start start)
-    : ZEVControlWidget(C::descriptor(), parent, start)
+ZEVDescriptionOnlyWidget::ZEVDescriptionOnlyWidget(QWidget* parent) : ZEVControlWidget(ZEVDescriptionOnly::descriptor(), parent)
 {
-    bindEvent(&ZEVDescriptionOnlyWidget::DescChange);
-    bindEvent(&ZEVDescriptionOnlyWidget::Search);
-    bindEvent(&ZEVDescriptionOnlyWidget::Load);
-    bindEvent(&ZEVDescriptionOnlyWidget::Unload);
+    ZEVControlWidgetPrivate& p = d();
+    p.bindEvent(this, &ZEVDescriptionOnlyWidget::DescChange);
+    p.bindEvent(this, &ZEVDescriptionOnlyWidget::Search);
+    p.bindEvent(this, &ZEVDescriptionOnlyWidget::Load);
+    p.bindEvent(this, &ZEVDescriptionOnlyWidget::Unload);
+    p.applyEnabled = [this](bool enabled) { descriptionOnly().setEnabled(enabled); };
+    p.controlEnabled = [this] { return descriptionOnly().Enabled(); };
+    p.applyFont = [this](const QFont& font) { descriptionOnly().setFont(QtFonts::fromQFont(font, descriptionOnly().Font().value())); };
+    p.controlFont = [this] { return ZEVControlWidgetPrivate::toQFont(descriptionOnly().Font()); };
+    p.showControlFont();
+    p.stretchingParts = {QStringLiteral("txtDescription")};
 }
 
-void ZEVDescriptionOnlyWidget::setAppearance(int eaValor)
+ZEVDescriptionOnly& ZEVDescriptionOnlyWidget::descriptionOnly() const { return static_cast<ZEVDescriptionOnly&>(control()); }
+
+QLineEdit* ZEVDescriptionOnlyWidget::ControlDescription() const { return qobject_cast<QLineEdit*>(d().part(QStringLiteral("txtDescription"))); }
+
+QPushButton* ZEVDescriptionOnlyWidget::ControlSearch() const { return qobject_cast<QPushButton*>(d().part(QStringLiteral("cmdSearch"))); }
+
+ZEVControlWidget::AppearanceStyle ZEVDescriptionOnlyWidget::Appearance() const { return AppearanceStyle(descriptionOnly().Appearance()); }
+
+void ZEVDescriptionOnlyWidget::setAppearance(AppearanceStyle appearance)
 {
-    writeValue(QStringLiteral("Appearance"), &C::setAppearance, qint32(eaValor));
+    d().attempt([&] { descriptionOnly().setAppearance(qint32(appearance)); });
 }
 
-void ZEVDescriptionOnlyWidget::setBackColor(const QColor& cocValor)
+QColor ZEVDescriptionOnlyWidget::BackColor() const { return ZEVControlWidgetPrivate::toQColor(descriptionOnly().BackColor()); }
+
+void ZEVDescriptionOnlyWidget::setBackColor(const QColor& backColor)
 {
-    writeColor(QStringLiteral("BackColor"), cocValor, [this](OleColor c) { descriptionOnly().setBackColor(c); });
+    d().writeColor(QStringLiteral("BackColor"), backColor, [this](OleColor c) { descriptionOnly().setBackColor(c); });
 }
 
-void ZEVDescriptionOnlyWidget::setDescription(const QString& sValor)
+QString ZEVDescriptionOnlyWidget::Description() const { return descriptionOnly().Description(); }
+
+void ZEVDescriptionOnlyWidget::setDescription(const QString& description)
 {
-    writeValue(QStringLiteral("Description"), &C::setDescription, sValor);
+    d().attempt([&] { descriptionOnly().setDescription(description); });
 }
 
-void ZEVDescriptionOnlyWidget::setEnabled(bool bValor) { writeValue(QStringLiteral("Enabled"), &C::setEnabled, bValor); }
+QString ZEVDescriptionOnlyWidget::FieldPkey() const { return descriptionOnly().FieldPkey(); }
 
-void ZEVDescriptionOnlyWidget::setFieldPkey(const QString& sValor)
+void ZEVDescriptionOnlyWidget::setFieldPkey(const QString& fieldPkey)
 {
-    writeValue(QStringLiteral("FieldPkey"), &C::setFieldPkey, sValor);
+    d().attempt([&] { descriptionOnly().setFieldPkey(fieldPkey); });
 }
 
-void ZEVDescriptionOnlyWidget::setFont(const QFont& fValor)
+bool ZEVDescriptionOnlyWidget::FontBold() const { return descriptionOnly().FontBold(); }
+
+void ZEVDescriptionOnlyWidget::setFontBold(bool fontBold)
 {
-    writeFont(QStringLiteral("Font"), fValor, [this]() -> const zev::Font& { return descriptionOnly().Font(); },
-              [this](const FontDesc& f) { descriptionOnly().setFont(f); });
+    d().attempt([&] { descriptionOnly().setFontBold(fontBold); });
 }
 
-void ZEVDescriptionOnlyWidget::setFontBold(bool bValor) { writeValue(QStringLiteral("FontBold"), &C::setFontBold, bValor); }
+bool ZEVDescriptionOnlyWidget::FontItalic() const { return descriptionOnly().FontItalic(); }
 
-void ZEVDescriptionOnlyWidget::setFontItalic(bool bValor)
+void ZEVDescriptionOnlyWidget::setFontItalic(bool fontItalic)
 {
-    writeValue(QStringLiteral("FontItalic"), &C::setFontItalic, bValor);
+    d().attempt([&] { descriptionOnly().setFontItalic(fontItalic); });
 }
 
-void ZEVDescriptionOnlyWidget::setFontStrikethrough(bool bValor)
+bool ZEVDescriptionOnlyWidget::FontStrikethrough() const { return descriptionOnly().FontStrikethrough(); }
+
+void ZEVDescriptionOnlyWidget::setFontStrikethrough(bool fontStrikethrough)
 {
-    writeValue(QStringLiteral("FontStrikethrough"), &C::setFontStrikethrough, bValor);
+    d().attempt([&] { descriptionOnly().setFontStrikethrough(fontStrikethrough); });
 }
 
-void ZEVDescriptionOnlyWidget::setFontUnderline(bool bValor)
+int ZEVDescriptionOnlyWidget::FontSize() const { return descriptionOnly().FontSize(); }
+
+void ZEVDescriptionOnlyWidget::setFontSize(int fontSize)
 {
-    writeValue(QStringLiteral("FontUnderline"), &C::setFontUnderline, bValor);
+    d().attempt([&] { descriptionOnly().setFontSize(qint32(fontSize)); });
 }
 
-void ZEVDescriptionOnlyWidget::setFontSize(int lValor)
+bool ZEVDescriptionOnlyWidget::FontUnderline() const { return descriptionOnly().FontUnderline(); }
+
+void ZEVDescriptionOnlyWidget::setFontUnderline(bool fontUnderline)
 {
-    writeValue(QStringLiteral("FontSize"), &C::setFontSize, qint32(lValor));
+    d().attempt([&] { descriptionOnly().setFontUnderline(fontUnderline); });
 }
 
-void ZEVDescriptionOnlyWidget::setForeColor(const QColor& ocValor)
+QColor ZEVDescriptionOnlyWidget::ForeColor() const { return ZEVControlWidgetPrivate::toQColor(descriptionOnly().ForeColor()); }
+
+void ZEVDescriptionOnlyWidget::setForeColor(const QColor& foreColor)
 {
-    writeColor(QStringLiteral("ForeColor"), ocValor, [this](OleColor c) { descriptionOnly().setForeColor(c); });
+    d().writeColor(QStringLiteral("ForeColor"), foreColor, [this](OleColor c) { descriptionOnly().setForeColor(c); });
 }
 
-void ZEVDescriptionOnlyWidget::setLoaded(bool bValor) { writeValue(QStringLiteral("Loaded"), &C::setLoaded, bValor); }
+bool ZEVDescriptionOnlyWidget::Loaded() const { return descriptionOnly().Loaded(); }
 
-void ZEVDescriptionOnlyWidget::setLocked(bool bValor) { writeValue(QStringLiteral("Locked"), &C::setLocked, bValor); }
-
-void ZEVDescriptionOnlyWidget::setPrimaryKey(const QString& sValor)
+void ZEVDescriptionOnlyWidget::setLoaded(bool loaded)
 {
-    writeValue(QStringLiteral("PrimaryKey"), &C::setPrimaryKey, sValor);
+    d().attempt([&] { descriptionOnly().setLoaded(loaded); });
 }
 
-void ZEVDescriptionOnlyWidget::setShowF3(bool bValor) { writeValue(QStringLiteral("ShowF3"), &C::setShowF3, bValor); }
+bool ZEVDescriptionOnlyWidget::Locked() const { return descriptionOnly().Locked(); }
+
+void ZEVDescriptionOnlyWidget::setLocked(bool locked)
+{
+    d().attempt([&] { descriptionOnly().setLocked(locked); });
+}
+
+QString ZEVDescriptionOnlyWidget::PrimaryKey() const { return descriptionOnly().PrimaryKey(); }
+
+void ZEVDescriptionOnlyWidget::setPrimaryKey(const QString& primaryKey)
+{
+    d().attempt([&] { descriptionOnly().setPrimaryKey(primaryKey); });
+}
+
+bool ZEVDescriptionOnlyWidget::ShowF3() const { return descriptionOnly().ShowF3(); }
+
+void ZEVDescriptionOnlyWidget::setShowF3(bool showF3)
+{
+    d().attempt([&] { descriptionOnly().setShowF3(showF3); });
+}
 
 void ZEVDescriptionOnlyWidget::About()
 {
-    call([this] { descriptionOnly().About(); });
+    d().attempt([this] { descriptionOnly().About(); });
 }
 
 void ZEVDescriptionOnlyWidget::Clear()
 {
-    call([this] { descriptionOnly().Clear(); });
+    d().attempt([this] { descriptionOnly().Clear(); });
 }
 
-void ZEVDescriptionOnlyWidget::ForceSearch(zev::eSource Source)
+void ZEVDescriptionOnlyWidget::ForceSearch(zev::eSource source)
 {
-    call([this, Source]() mutable { descriptionOnly().ForceSearch(Source); });
+    d().attempt([this, source]() mutable { descriptionOnly().ForceSearch(source); });
 }
 
 } // namespace zev

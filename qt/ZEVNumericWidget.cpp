@@ -1,80 +1,150 @@
 #include "qt/ZEVNumericWidget.h"
 
+#include "numeric/NumberEngine.h"
+#include "numeric/ZEVNumeric.h"
+#include "qt/QtAdapter.h"
+#include "qt/QtFlatEdit.h"
+#include "qt/QtFonts.h"
+#include "qt/ZEVControlWidget_p.h"
+
+#include <QLineEdit>
+#include <cmath>
+#include <memory>
+
 namespace zev {
 
 static_assert(int(ZEVNumericWidget::StandardFormatation) == int(zev::StandardFormatation)
               && int(ZEVNumericWidget::CurrencyFormatation) == int(zev::CurrencyFormatation)
               && int(ZEVNumericWidget::CustomFormatation) == int(zev::CustomFormatation));
 
-ZEVNumericWidget::ZEVNumericWidget(QWidget* parent, Start start)
-    : ZEVControlWidget(ZEVNumeric::descriptor(), parent, start)
+ZEVNumericWidget::ZEVNumericWidget(QWidget* parent) : ZEVControlWidget(ZEVNumeric::descriptor(), parent)
 {
-    bindEvent(&ZEVNumericWidget::Change);
-    bindEvent(&ZEVNumericWidget::KeyDown);
-    bindEvent(&ZEVNumericWidget::KeyPress);
-    bindEvent(&ZEVNumericWidget::KeyUp);
+    ZEVControlWidgetPrivate& p = d();
+    p.bindEvent(this, &ZEVNumericWidget::Change);
+    p.bindEvent(this, &ZEVNumericWidget::KeyDown);
+    p.bindEvent(this, &ZEVNumericWidget::KeyPress);
+    p.bindEvent(this, &ZEVNumericWidget::KeyUp);
+    p.applyEnabled = [this](bool enabled) { numeric().setEnabled(enabled); };
+    p.controlEnabled = [this] { return numeric().Enabled(); };
+    p.applyFont = [this](const QFont& font) { numeric().setFont(QtFonts::fromQFont(font, numeric().Font().value())); };
+    p.controlFont = [this] { return ZEVControlWidgetPrivate::toQFont(numeric().Font()); };
+    p.showControlFont();
+    if (QtFlatEdit* edit = p.flatEdit(QStringLiteral("txtValue")))
+        edit->setEnterReachesWindow(true);
+    // valueChanged follows the number, not each Change (a reformatting raises Change too).
+    auto last = std::make_shared<double>(value());
+    connect(this, &ZEVNumericWidget::Change, this, [this, last] {
+        const double now = value();
+        if (now != *last) {
+            *last = now;
+            Q_EMIT valueChanged(now);
+        }
+    });
 }
 
-void ZEVNumericWidget::setAppearance(int eaValor)
+ZEVNumeric& ZEVNumericWidget::numeric() const { return static_cast<ZEVNumeric&>(control()); }
+
+QLineEdit* ZEVNumericWidget::ControlText() const { return qobject_cast<QLineEdit*>(d().part(QStringLiteral("txtValue"))); }
+
+ZEVControlWidget::AppearanceStyle ZEVNumericWidget::Appearance() const { return AppearanceStyle(numeric().Appearance()); }
+
+void ZEVNumericWidget::setAppearance(AppearanceStyle appearance)
 {
-    writeValue(QStringLiteral("Appearance"), &ZEVNumeric::setAppearance, qint32(eaValor));
+    d().attempt([&] { numeric().setAppearance(qint32(appearance)); });
 }
 
-void ZEVNumericWidget::setAllowNegative(bool bValor)
+bool ZEVNumericWidget::AllowNegative() const { return numeric().AllowNegative(); }
+
+void ZEVNumericWidget::setAllowNegative(bool allow)
 {
-    writeValue(QStringLiteral("AllowNegative"), &ZEVNumeric::setAllowNegative, bValor);
+    d().attempt([&] { numeric().setAllowNegative(allow); });
 }
 
-void ZEVNumericWidget::setFont(const QFont& vData)
+QColor ZEVNumericWidget::BackColor() const { return ZEVControlWidgetPrivate::toQColor(numeric().BackColor()); }
+
+void ZEVNumericWidget::setBackColor(const QColor& color)
 {
-    writeFont(QStringLiteral("Font"), vData, [this]() -> const zev::Font& { return numeric().Font(); },
-              [this](const FontDesc& f) { numeric().setFont(f); });
+    d().writeColor(QStringLiteral("BackColor"), color, [this](OleColor c) { numeric().setBackColor(c); });
 }
 
-void ZEVNumericWidget::setStartZero(bool bValor)
+QColor ZEVNumericWidget::ForeColorPositive() const
 {
-    writeValue(QStringLiteral("StartZero"), &ZEVNumeric::setStartZero, bValor);
+    return ZEVControlWidgetPrivate::toQColor(numeric().ForeColorPositive());
 }
 
-void ZEVNumericWidget::setBackColor(const QColor& ocValor)
+void ZEVNumericWidget::setForeColorPositive(const QColor& color)
 {
-    writeColor(QStringLiteral("BackColor"), ocValor, [this](OleColor c) { numeric().setBackColor(c); });
+    d().writeColor(QStringLiteral("ForeColorPositive"), color, [this](OleColor c) { numeric().setForeColorPositive(c); });
 }
 
-void ZEVNumericWidget::setCustomFormat(const QString& sValor)
+QColor ZEVNumericWidget::ForeColorNegative() const
 {
-    writeValue(QStringLiteral("CustomFormat"), &ZEVNumeric::setCustomFormat, sValor);
+    return ZEVControlWidgetPrivate::toQColor(numeric().ForeColorNegative());
 }
 
-void ZEVNumericWidget::setEnabled(bool bValor) { writeValue(QStringLiteral("Enabled"), &ZEVNumeric::setEnabled, bValor); }
-
-void ZEVNumericWidget::setForeColorNegative(const QColor& ocValor)
+void ZEVNumericWidget::setForeColorNegative(const QColor& color)
 {
-    writeColor(QStringLiteral("ForeColorNegative"), ocValor, [this](OleColor c) { numeric().setForeColorNegative(c); });
+    d().writeColor(QStringLiteral("ForeColorNegative"), color, [this](OleColor c) { numeric().setForeColorNegative(c); });
 }
 
-void ZEVNumericWidget::setForeColorPositive(const QColor& ocValor)
+QColor ZEVNumericWidget::ForeColorZero() const { return ZEVControlWidgetPrivate::toQColor(numeric().ForeColorZero()); }
+
+void ZEVNumericWidget::setForeColorZero(const QColor& color)
 {
-    writeColor(QStringLiteral("ForeColorPositive"), ocValor, [this](OleColor c) { numeric().setForeColorPositive(c); });
+    d().writeColor(QStringLiteral("ForeColorZero"), color, [this](OleColor c) { numeric().setForeColorZero(c); });
 }
 
-void ZEVNumericWidget::setForeColorZero(const QColor& ocValor)
+ZEVNumericWidget::eTipoFormatacao ZEVNumericWidget::Format() const { return eTipoFormatacao(numeric().Format()); }
+
+void ZEVNumericWidget::setFormat(eTipoFormatacao format)
 {
-    writeColor(QStringLiteral("ForeColorZero"), ocValor, [this](OleColor c) { numeric().setForeColorZero(c); });
+    d().attempt([&] { numeric().setFormat(qint32(format)); });
 }
 
-void ZEVNumericWidget::setFormat(eTipoFormatacao etfValor)
+bool ZEVNumericWidget::Locked() const { return numeric().Locked(); }
+
+void ZEVNumericWidget::setLocked(bool locked)
 {
-    writeValue(QStringLiteral("Format"), &ZEVNumeric::setFormat, qint32(etfValor));
+    d().attempt([&] { numeric().setLocked(locked); });
 }
 
-void ZEVNumericWidget::setLocked(bool bValor) { writeValue(QStringLiteral("Locked"), &ZEVNumeric::setLocked, bValor); }
+bool ZEVNumericWidget::StartZero() const { return numeric().StartZero(); }
 
-void ZEVNumericWidget::setText(const QString& s) { writeValue(QStringLiteral("Text"), &ZEVNumeric::setText, s); }
+void ZEVNumericWidget::setStartZero(bool startZero)
+{
+    d().attempt([&] { numeric().setStartZero(startZero); });
+}
+
+QString ZEVNumericWidget::Text() const { return numeric().Text(); }
+
+void ZEVNumericWidget::setText(const QString& text)
+{
+    d().attempt([&] { numeric().setText(text); });
+}
+
+QString ZEVNumericWidget::CustomFormat() const { return numeric().CustomFormat(); }
+
+void ZEVNumericWidget::setCustomFormat(const QString& pattern)
+{
+    d().attempt([&] { numeric().setCustomFormat(pattern); });
+}
+
+double ZEVNumericWidget::value() const
+{
+    double n = 0;
+    return NumberEngine::current().tryRead(numeric().Text(), n) ? n : 0;
+}
+
+void ZEVNumericWidget::setValue(double value)
+{
+    if (!std::isfinite(value))
+        return; // no text reads as it
+    setText(NumberEngine::current().general(value));
+}
 
 void ZEVNumericWidget::AboutBox()
 {
-    call([this] { numeric().AboutBox(); });
+    d().attempt([this] { numeric().AboutBox(); });
 }
 
 } // namespace zev

@@ -1,80 +1,84 @@
 #pragma once
 
-#include "numeric/ZEVNumeric.h"
 #include "qt/ZEVControlWidget.h"
+
+#include <QColor>
+
+class QLineEdit;
 
 namespace zev {
 
-// The numeric field as a QWidget. Its USER property is Text (the plain number
-// text, "1234,5" for a field showing "1.234,50"), so QDataWidgetMapper and
-// item delegates bind it. Colours are QColors (0x00BBGGRR values reach the
-// control; a system colour the control holds reads as the palette's colour);
-// the control itself, with its exact colour values, is numeric().
+class ZEVNumeric;
+
+// The numeric field as a QWidget. Text is the documented value: the plain
+// number in the locale's notation ("1234,5" for a field showing "1.234,50");
+// it is the USER property, so QDataWidgetMapper and item delegates bind it.
+// value and valueChanged give the same number as a double.
 //
-// Not kept by the control's saved properties: Font (a .ui file's Font is
-// applied all the same, after the others).
+// Enabled and Font are QWidget's `enabled` and `font`. Colours are QColors
+// (0x00BBGGRR values reach the control; a system colour reads as the
+// palette's colour); numeric() is the control with its exact values.
 //
-// Design-time writes are applied in the control's reading order (see
-// ZEVControlWidget): a .ui file that sets CustomFormat before Text loads as
-// one that sets it after.
+// Enter reaches the window (a dialog's default button) after KeyDown,
+// KeyPress and KeyUp, unless a KeyPress handler set KeyAscii to 0.
 class ZEVNumericWidget : public ZEVControlWidget {
     Q_OBJECT
-    Q_PROPERTY(int Appearance READ Appearance WRITE setAppearance NOTIFY AppearanceChanged)
+    // In the order the control reads its saved properties (see ZEVControlWidget).
+    Q_PROPERTY(zev::ZEVControlWidget::AppearanceStyle Appearance READ Appearance WRITE setAppearance NOTIFY AppearanceChanged)
     Q_PROPERTY(bool AllowNegative READ AllowNegative WRITE setAllowNegative)
-    Q_PROPERTY(QFont Font READ Font WRITE setFont NOTIFY FontChanged)
-    Q_PROPERTY(bool StartZero READ StartZero WRITE setStartZero)
     Q_PROPERTY(QColor BackColor READ BackColor WRITE setBackColor)
-    Q_PROPERTY(QString CustomFormat READ CustomFormat WRITE setCustomFormat NOTIFY CustomFormatChanged)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
-    Q_PROPERTY(QColor ForeColorNegative READ ForeColorNegative WRITE setForeColorNegative)
     Q_PROPERTY(QColor ForeColorPositive READ ForeColorPositive WRITE setForeColorPositive)
+    Q_PROPERTY(QColor ForeColorNegative READ ForeColorNegative WRITE setForeColorNegative)
     Q_PROPERTY(QColor ForeColorZero READ ForeColorZero WRITE setForeColorZero)
     Q_PROPERTY(eTipoFormatacao Format READ Format WRITE setFormat NOTIFY FormatChanged)
     Q_PROPERTY(bool Locked READ Locked WRITE setLocked)
+    Q_PROPERTY(bool StartZero READ StartZero WRITE setStartZero)
     Q_PROPERTY(QString Text READ Text WRITE setText NOTIFY Change USER true)
+    Q_PROPERTY(QString CustomFormat READ CustomFormat WRITE setCustomFormat NOTIFY CustomFormatChanged)
+    Q_PROPERTY(double value READ value WRITE setValue NOTIFY valueChanged DESIGNABLE false STORED false)
 
 public:
-    // The control's format kinds, for the property sheet and .ui files.
+    // The display formats.
     enum eTipoFormatacao : qint32 {
-        StandardFormatation = zev::StandardFormatation,
-        CurrencyFormatation = zev::CurrencyFormatation,
-        CustomFormatation = zev::CustomFormatation,
+        StandardFormatation = 0,
+        CurrencyFormatation = 1,
+        CustomFormatation = 2,
     };
     Q_ENUM(eTipoFormatacao)
 
-    explicit ZEVNumericWidget(QWidget* parent = nullptr, Start start = Start::Fresh);
+    explicit ZEVNumericWidget(QWidget* parent = nullptr);
 
-    ZEVNumeric& numeric() const { return static_cast<ZEVNumeric&>(control()); }
+    ZEVNumeric& numeric() const;
+    // The edit box the user types in.
+    QLineEdit* ControlText() const;
 
-    FlatEdit* ControlText() const { return numeric().ControlText(); }
-    void setControlText(FlatEdit* widget) { numeric().setControlText(widget); }
+    AppearanceStyle Appearance() const;
+    void setAppearance(AppearanceStyle appearance);
+    bool AllowNegative() const;
+    void setAllowNegative(bool allow);
+    QColor BackColor() const;
+    void setBackColor(const QColor& color);
+    QColor ForeColorPositive() const;
+    void setForeColorPositive(const QColor& color);
+    QColor ForeColorNegative() const;
+    void setForeColorNegative(const QColor& color);
+    QColor ForeColorZero() const;
+    void setForeColorZero(const QColor& color);
+    eTipoFormatacao Format() const;
+    void setFormat(eTipoFormatacao format);
+    bool Locked() const;
+    void setLocked(bool locked);
+    bool StartZero() const;
+    void setStartZero(bool startZero);
+    QString Text() const;
+    void setText(const QString& text);
+    // A pattern the value shown cannot take is ignored, as the control does.
+    QString CustomFormat() const;
+    void setCustomFormat(const QString& pattern);
 
-    int Appearance() const { return numeric().Appearance(); }
-    void setAppearance(int eaValor);
-    bool AllowNegative() const { return numeric().AllowNegative(); }
-    void setAllowNegative(bool bValor);
-    QFont Font() const { return toQFont(numeric().Font()); }
-    void setFont(const QFont& vData);
-    bool StartZero() const { return numeric().StartZero(); }
-    void setStartZero(bool bValor);
-    QColor BackColor() const { return toQColor(numeric().BackColor()); }
-    void setBackColor(const QColor& ocValor);
-    QString CustomFormat() const { return numeric().CustomFormat(); }
-    void setCustomFormat(const QString& sValor);
-    bool Enabled() const { return numeric().Enabled(); }
-    void setEnabled(bool bValor);
-    QColor ForeColorNegative() const { return toQColor(numeric().ForeColorNegative()); }
-    void setForeColorNegative(const QColor& ocValor);
-    QColor ForeColorPositive() const { return toQColor(numeric().ForeColorPositive()); }
-    void setForeColorPositive(const QColor& ocValor);
-    QColor ForeColorZero() const { return toQColor(numeric().ForeColorZero()); }
-    void setForeColorZero(const QColor& ocValor);
-    eTipoFormatacao Format() const { return eTipoFormatacao(numeric().Format()); }
-    void setFormat(eTipoFormatacao etfValor);
-    bool Locked() const { return numeric().Locked(); }
-    void setLocked(bool bValor);
-    QString Text() const { return numeric().Text(); }
-    void setText(const QString& s);
+    // The number of Text (0 for an empty field).
+    double value() const;
+    void setValue(double value);
 
     Q_INVOKABLE void AboutBox();
 
@@ -85,9 +89,10 @@ Q_SIGNALS:
     void KeyUp(qint16& KeyCode, qint16& Shift);
 
     void AppearanceChanged();
-    void FontChanged();
     void CustomFormatChanged();
     void FormatChanged();
+    // The number changed (typed, or written by the program).
+    void valueChanged(double value);
 };
 
 } // namespace zev

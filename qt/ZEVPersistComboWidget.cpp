@@ -1,7 +1,13 @@
 #include "qt/ZEVPersistComboWidget.h"
 
-#include "qt/QtAdapter.h"
+#include "framework/ComboBox.h"
+#include "persistcombo/ZEVPersistCombo.h"
+#include "qt/QtFonts.h"
+#include "qt/ZEVControlWidget_p.h"
 
+#include <QComboBox>
+#include <QIcon>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -9,8 +15,6 @@
 namespace zev {
 
 namespace {
-using C = ZEVPersistCombo;
-
 // The remove button's 16 x 16 icon: a red cross.
 QIcon removeIcon()
 {
@@ -25,145 +29,233 @@ QIcon removeIcon()
 }
 } // namespace
 
-ZEVPersistComboWidget::ZEVPersistComboWidget(QWidget* parent, Start start)
-    : ZEVControlWidget(C::descriptor(), parent, start)
+ZEVPersistComboWidget::ZEVPersistComboWidget(QWidget* parent) : ZEVControlWidget(ZEVPersistCombo::descriptor(), parent)
 {
-    bindEvent(qOverload<>(&ZEVPersistComboWidget::AddItem));
-    bindEvent(qOverload<>(&ZEVPersistComboWidget::RemoveItem));
-    bindEvent(&ZEVPersistComboWidget::CodeChange);
-    bindEvent(&ZEVPersistComboWidget::DescChange);
-    bindEvent(&ZEVPersistComboWidget::Search);
-    bindEvent(&ZEVPersistComboWidget::Load);
-    bindEvent(&ZEVPersistComboWidget::Unload);
-    if (QtAdapter* remove = QtAdapter::of(innerWidget(QStringLiteral("cmdRemoveItem"))))
-        if (auto* button = qobject_cast<QPushButton*>(remove->qwidget())) {
-            button->setIcon(removeIcon());
-            button->setIconSize(QSize(16, 16));
-        }
+    ZEVControlWidgetPrivate& p = d();
+    p.bindEvent(this, qOverload<>(&ZEVPersistComboWidget::AddItem));
+    p.bindEvent(this, qOverload<>(&ZEVPersistComboWidget::RemoveItem));
+    p.bindEvent(this, &ZEVPersistComboWidget::CodeChange);
+    p.bindEvent(this, &ZEVPersistComboWidget::DescChange);
+    p.bindEvent(this, &ZEVPersistComboWidget::Search);
+    p.bindEvent(this, &ZEVPersistComboWidget::Load);
+    p.bindEvent(this, &ZEVPersistComboWidget::Unload);
+    p.applyEnabled = [this](bool enabled) { persistCombo().setEnabled(enabled); };
+    p.controlEnabled = [this] { return persistCombo().Enabled(); };
+    p.stretchingParts = {QStringLiteral("txtDescription"), QStringLiteral("cboListing")};
+    if (QPushButton* remove = ControlRemoveItem()) {
+        remove->setIcon(removeIcon());
+        remove->setIconSize(QSize(16, 16));
+    }
 }
 
-void ZEVPersistComboWidget::setAllowItemDuplication(bool bValor)
+ZEVPersistCombo& ZEVPersistComboWidget::persistCombo() const { return static_cast<ZEVPersistCombo&>(control()); }
+
+QLineEdit* ZEVPersistComboWidget::ControlCode() const { return qobject_cast<QLineEdit*>(d().part(QStringLiteral("txtCode"))); }
+
+QLineEdit* ZEVPersistComboWidget::ControlDescription() const { return qobject_cast<QLineEdit*>(d().part(QStringLiteral("txtDescription"))); }
+
+QPushButton* ZEVPersistComboWidget::ControlSearch() const { return qobject_cast<QPushButton*>(d().part(QStringLiteral("cmdSearch"))); }
+
+QComboBox* ZEVPersistComboWidget::ControlListing() const { return qobject_cast<QComboBox*>(d().part(QStringLiteral("cboListing"))); }
+
+QPushButton* ZEVPersistComboWidget::ControlRemoveItem() const { return qobject_cast<QPushButton*>(d().part(QStringLiteral("cmdRemoveItem"))); }
+
+bool ZEVPersistComboWidget::AllowItemDuplication() const { return persistCombo().AllowItemDuplication(); }
+
+void ZEVPersistComboWidget::setAllowItemDuplication(bool allowItemDuplication)
 {
-    writeValue(QStringLiteral("AllowItemDuplication"), &C::setAllowItemDuplication, bValor);
+    d().attempt([&] { persistCombo().setAllowItemDuplication(allowItemDuplication); });
 }
 
-void ZEVPersistComboWidget::setAppearance(int eaValor)
+ZEVControlWidget::AppearanceStyle ZEVPersistComboWidget::Appearance() const { return AppearanceStyle(persistCombo().Appearance()); }
+
+void ZEVPersistComboWidget::setAppearance(AppearanceStyle appearance)
 {
-    writeValue(QStringLiteral("Appearance"), &C::setAppearance, qint32(eaValor));
+    d().attempt([&] { persistCombo().setAppearance(qint32(appearance)); });
 }
 
-void ZEVPersistComboWidget::setCode(const QString& sValor) { writeValue(QStringLiteral("Code"), &C::setCode, sValor); }
+QString ZEVPersistComboWidget::Code() const { return persistCombo().Code(); }
 
-void ZEVPersistComboWidget::setCodeBackColor(const QColor& ocValor)
+void ZEVPersistComboWidget::setCode(const QString& code)
 {
-    writeColor(QStringLiteral("CodeBackColor"), ocValor, [this](OleColor c) { persistCombo().setCodeBackColor(c); });
+    d().attempt([&] { persistCombo().setCode(code); });
 }
 
-void ZEVPersistComboWidget::setCodeFont(const QFont& fValor)
+QColor ZEVPersistComboWidget::CodeBackColor() const { return ZEVControlWidgetPrivate::toQColor(persistCombo().CodeBackColor()); }
+
+void ZEVPersistComboWidget::setCodeBackColor(const QColor& codeBackColor)
 {
-    writeFont(QStringLiteral("CodeFont"), fValor, [this]() -> const zev::Font& { return persistCombo().CodeFont(); },
-              [this](const FontDesc& f) { persistCombo().setCodeFont(f); });
+    d().writeColor(QStringLiteral("CodeBackColor"), codeBackColor, [this](OleColor c) { persistCombo().setCodeBackColor(c); });
 }
 
-void ZEVPersistComboWidget::setCodeForeColor(const QColor& ocValor)
+QFont ZEVPersistComboWidget::CodeFont() const { return ZEVControlWidgetPrivate::toQFont(persistCombo().CodeFont()); }
+
+void ZEVPersistComboWidget::setCodeFont(const QFont& codeFont)
 {
-    writeColor(QStringLiteral("CodeForeColor"), ocValor, [this](OleColor c) { persistCombo().setCodeForeColor(c); });
+    d().writeFont(codeFont, persistCombo().CodeFont(), [this](const FontDesc& f) { persistCombo().setCodeFont(f); });
 }
 
-void ZEVPersistComboWidget::setCodeMaxLength(int iValor)
+QColor ZEVPersistComboWidget::CodeForeColor() const { return ZEVControlWidgetPrivate::toQColor(persistCombo().CodeForeColor()); }
+
+void ZEVPersistComboWidget::setCodeForeColor(const QColor& codeForeColor)
 {
-    attempt([&] { writeValue(QStringLiteral("CodeMaxLength"), &C::setCodeMaxLength, toInteger(iValor)); });
+    d().writeColor(QStringLiteral("CodeForeColor"), codeForeColor, [this](OleColor c) { persistCombo().setCodeForeColor(c); });
 }
 
-void ZEVPersistComboWidget::setCodeSize(int iValor)
+int ZEVPersistComboWidget::CodeMaxLength() const { return persistCombo().CodeMaxLength(); }
+
+void ZEVPersistComboWidget::setCodeMaxLength(int codeMaxLength)
 {
-    attempt([&] { writeValue(QStringLiteral("CodeSize"), &C::setCodeSize, toInteger(iValor)); });
+    d().attempt([&] { persistCombo().setCodeMaxLength(ZEVControlWidgetPrivate::toInteger(codeMaxLength)); });
 }
 
-void ZEVPersistComboWidget::setDescription(const QString& sValor)
+int ZEVPersistComboWidget::CodeSize() const { return persistCombo().CodeSize(); }
+
+void ZEVPersistComboWidget::setCodeSize(int codeSize)
 {
-    writeValue(QStringLiteral("Description"), &C::setDescription, sValor);
+    d().attempt([&] { persistCombo().setCodeSize(ZEVControlWidgetPrivate::toInteger(codeSize)); });
 }
 
-void ZEVPersistComboWidget::setDescriptionBackColor(const QColor& ocValor)
+QString ZEVPersistComboWidget::Description() const { return persistCombo().Description(); }
+
+void ZEVPersistComboWidget::setDescription(const QString& description)
 {
-    writeColor(QStringLiteral("DescriptionBackColor"), ocValor,
-               [this](OleColor c) { persistCombo().setDescriptionBackColor(c); });
+    d().attempt([&] { persistCombo().setDescription(description); });
 }
 
-void ZEVPersistComboWidget::setDescriptionFont(const QFont& fValor)
+QFont ZEVPersistComboWidget::DescriptionFont() const { return ZEVControlWidgetPrivate::toQFont(persistCombo().DescriptionFont()); }
+
+void ZEVPersistComboWidget::setDescriptionFont(const QFont& descriptionFont)
 {
-    writeFont(QStringLiteral("DescriptionFont"), fValor,
-              [this]() -> const zev::Font& { return persistCombo().DescriptionFont(); },
-              [this](const FontDesc& f) { persistCombo().setDescriptionFont(f); });
+    d().writeFont(descriptionFont, persistCombo().DescriptionFont(), [this](const FontDesc& f) { persistCombo().setDescriptionFont(f); });
 }
 
-void ZEVPersistComboWidget::setDescriptionForeColor(const QColor& ocValor)
+QColor ZEVPersistComboWidget::DescriptionBackColor() const { return ZEVControlWidgetPrivate::toQColor(persistCombo().DescriptionBackColor()); }
+
+void ZEVPersistComboWidget::setDescriptionBackColor(const QColor& descriptionBackColor)
 {
-    writeColor(QStringLiteral("DescriptionForeColor"), ocValor,
-               [this](OleColor c) { persistCombo().setDescriptionForeColor(c); });
+    d().writeColor(QStringLiteral("DescriptionBackColor"), descriptionBackColor, [this](OleColor c) { persistCombo().setDescriptionBackColor(c); });
 }
 
-void ZEVPersistComboWidget::setEnabled(bool bValor) { writeValue(QStringLiteral("Enabled"), &C::setEnabled, bValor); }
+QColor ZEVPersistComboWidget::DescriptionForeColor() const { return ZEVControlWidgetPrivate::toQColor(persistCombo().DescriptionForeColor()); }
 
-void ZEVPersistComboWidget::setFieldPkey(const QString& sValor)
+void ZEVPersistComboWidget::setDescriptionForeColor(const QColor& descriptionForeColor)
 {
-    writeValue(QStringLiteral("FieldPkey"), &C::setFieldPkey, sValor);
+    d().writeColor(QStringLiteral("DescriptionForeColor"), descriptionForeColor, [this](OleColor c) { persistCombo().setDescriptionForeColor(c); });
 }
 
-void ZEVPersistComboWidget::setFillZeros(bool bValor) { writeValue(QStringLiteral("FillZeros"), &C::setFillZeros, bValor); }
+QString ZEVPersistComboWidget::FieldPkey() const { return persistCombo().FieldPkey(); }
 
-void ZEVPersistComboWidget::setFontBold(bool bValor) { writeValue(QStringLiteral("FontBold"), &C::setFontBold, bValor); }
-
-void ZEVPersistComboWidget::setFontItalic(bool bValor) { writeValue(QStringLiteral("FontItalic"), &C::setFontItalic, bValor); }
-
-void ZEVPersistComboWidget::setFontStrikethrough(bool bValor)
+void ZEVPersistComboWidget::setFieldPkey(const QString& fieldPkey)
 {
-    writeValue(QStringLiteral("FontStrikethrough"), &C::setFontStrikethrough, bValor);
+    d().attempt([&] { persistCombo().setFieldPkey(fieldPkey); });
 }
 
-void ZEVPersistComboWidget::setFontUnderline(bool bValor)
+bool ZEVPersistComboWidget::FillZeros() const { return persistCombo().FillZeros(); }
+
+void ZEVPersistComboWidget::setFillZeros(bool fillZeros)
 {
-    writeValue(QStringLiteral("FontUnderline"), &C::setFontUnderline, bValor);
+    d().attempt([&] { persistCombo().setFillZeros(fillZeros); });
 }
 
-void ZEVPersistComboWidget::setFontSize(int lValor) { writeValue(QStringLiteral("FontSize"), &C::setFontSize, qint32(lValor)); }
+bool ZEVPersistComboWidget::FontBold() const { return persistCombo().FontBold(); }
 
-void ZEVPersistComboWidget::setLoaded(bool bValor) { writeValue(QStringLiteral("Loaded"), &C::setLoaded, bValor); }
-
-void ZEVPersistComboWidget::setLocked(bool bValor) { writeValue(QStringLiteral("Locked"), &C::setLocked, bValor); }
-
-void ZEVPersistComboWidget::setShowF3(bool bValor) { writeValue(QStringLiteral("ShowF3"), &C::setShowF3, bValor); }
-
-void ZEVPersistComboWidget::setShowCodeInCombo(bool bValor)
+void ZEVPersistComboWidget::setFontBold(bool fontBold)
 {
-    writeValue(QStringLiteral("ShowCodeInCombo"), &C::setShowCodeInCombo, bValor);
+    d().attempt([&] { persistCombo().setFontBold(fontBold); });
+}
+
+bool ZEVPersistComboWidget::FontItalic() const { return persistCombo().FontItalic(); }
+
+void ZEVPersistComboWidget::setFontItalic(bool fontItalic)
+{
+    d().attempt([&] { persistCombo().setFontItalic(fontItalic); });
+}
+
+bool ZEVPersistComboWidget::FontStrikethrough() const { return persistCombo().FontStrikethrough(); }
+
+void ZEVPersistComboWidget::setFontStrikethrough(bool fontStrikethrough)
+{
+    d().attempt([&] { persistCombo().setFontStrikethrough(fontStrikethrough); });
+}
+
+int ZEVPersistComboWidget::FontSize() const { return persistCombo().FontSize(); }
+
+void ZEVPersistComboWidget::setFontSize(int fontSize)
+{
+    d().attempt([&] { persistCombo().setFontSize(qint32(fontSize)); });
+}
+
+bool ZEVPersistComboWidget::FontUnderline() const { return persistCombo().FontUnderline(); }
+
+void ZEVPersistComboWidget::setFontUnderline(bool fontUnderline)
+{
+    d().attempt([&] { persistCombo().setFontUnderline(fontUnderline); });
+}
+
+bool ZEVPersistComboWidget::Loaded() const { return persistCombo().Loaded(); }
+
+void ZEVPersistComboWidget::setLoaded(bool loaded)
+{
+    d().attempt([&] { persistCombo().setLoaded(loaded); });
+}
+
+bool ZEVPersistComboWidget::Locked() const { return persistCombo().Locked(); }
+
+void ZEVPersistComboWidget::setLocked(bool locked)
+{
+    d().attempt([&] { persistCombo().setLocked(locked); });
+}
+
+bool ZEVPersistComboWidget::ShowF3() const { return persistCombo().ShowF3(); }
+
+void ZEVPersistComboWidget::setShowF3(bool showF3)
+{
+    d().attempt([&] { persistCombo().setShowF3(showF3); });
+}
+
+bool ZEVPersistComboWidget::ShowCodeInCombo() const { return persistCombo().ShowCodeInCombo(); }
+
+void ZEVPersistComboWidget::setShowCodeInCombo(bool showCodeInCombo)
+{
+    d().attempt([&] { persistCombo().setShowCodeInCombo(showCodeInCombo); });
 }
 
 void ZEVPersistComboWidget::About()
 {
-    call([this] { persistCombo().About(); });
+    d().attempt([this] { persistCombo().About(); });
 }
 
 void ZEVPersistComboWidget::Clear()
 {
-    call([this] { persistCombo().Clear(); });
+    d().attempt([this] { persistCombo().Clear(); });
 }
 
-void ZEVPersistComboWidget::AddItem(const QString& sDescription, const QString& sPrimaryKey, const QString& sCode,
-                                    qint32 Index)
+void ZEVPersistComboWidget::ForceSearch(zev::eSource source)
 {
-    call([&] { persistCombo().AddItem(sDescription, sPrimaryKey, sCode, Index); });
+    d().attempt([this, source]() mutable { persistCombo().ForceSearch(source); });
 }
 
-void ZEVPersistComboWidget::ForceSearch(zev::eSource Source)
+void ZEVPersistComboWidget::AddItem(const QString& description, const QString& primaryKey, const QString& code, qint32 index)
 {
-    call([&] { persistCombo().ForceSearch(Source); });
+    d().attempt([&] { persistCombo().AddItem(description, primaryKey, code, index); });
 }
 
-void ZEVPersistComboWidget::RemoveItem(qint32 Index)
+void ZEVPersistComboWidget::RemoveItem(qint32 index)
 {
-    call([&] { persistCombo().RemoveItem(Index); });
+    d().attempt([&] { persistCombo().RemoveItem(index); });
+}
+
+QString ZEVPersistComboWidget::GetCode(qint16 index) const { return persistCombo().GetCode(index); }
+
+QString ZEVPersistComboWidget::GetDescription(qint16 index) const { return persistCombo().GetDescription(index); }
+
+QString ZEVPersistComboWidget::GetPkey(qint16 index) const { return persistCombo().GetPkey(index); }
+
+int ZEVPersistComboWidget::count() const
+{
+    const ComboBox* list = persistCombo().ControlListing();
+    return list ? list->ListCount() : 0;
 }
 
 } // namespace zev

@@ -224,14 +224,14 @@ TEST(ZEVPersistCombo, SearchThenEnterInTheDescriptionAddsTheRecord)
 
     // A search the host cannot answer empties the description and selects the code again.
     f.c.setFillZeros(false);
-    f.host.type(f.txtCode, "99");
+    f.host.type(f.txtCode, "98");
     f.c.setDescription("Stale");
     f.host.clearLog();
     f.host.pressKey(f.txtDescription, KeyCodes::F3); // ignored outside the code box
     f.host.pressKey(f.txtCode, KeyCodes::Return);
     EXPECT_EQ(f.host.eventNames(), (QStringList{"Search", "DescChange"}));
     EXPECT_EQ(f.host.events[0].arguments.at(2), qint32(Enter));
-    EXPECT_EQ(f.txtCode.selectedText(), "99");
+    EXPECT_EQ(f.txtCode.selectedText(), "98");
     EXPECT_EQ(f.host.ActiveControl(), &f.txtCode);
     EXPECT_FALSE(f.c.Loaded());
 }

@@ -201,7 +201,7 @@ public:
         else if (name == QLatin1String("ZEVPersistCombo"))
             widget_ = new ZEVPersistComboWidget(&window_);
         else
-            widget_ = new ZEVDateRangeWidget(&window_, ZEVControlWidget::Start::Fresh, clock);
+            widget_ = new ZEVDateRangeWidget(&window_, clock);
         QObject::connect(widget_, &ZEVControlWidget::eventRaised,
                          [this](const QString& event, QVariantList& args) { raised(event, args); });
         QObject::connect(widget_, &ZEVControlWidget::propertyChanged,

@@ -1,8 +1,15 @@
 #pragma once
 
+#include "codedescription/ZEVCodeDescription.h"
+#include "daterange/ZEVDateRange.h"
+#include "descriptiononly/ZEVDescriptionOnly.h"
+#include "framework/ClassDescriptor.h"
 #include "framework/Widget.h"
 #include "framework/frmAbout.h"
+#include "numeric/ZEVNumeric.h"
+#include "persistcombo/ZEVPersistCombo.h"
 #include "qt/QtAdapter.h"
+#include "qt/QtControlHost.h"
 #include "qt/QtModal.h"
 
 #include <QApplication>

@@ -171,12 +171,11 @@ void TinyControl::Terminate()
     ControlText = nullptr;
 }
 
-TinyWidget::TinyWidget(QWidget* parent, Start start)
-    : ZEVControlWidget(TinyControl::descriptor(), parent, start)
+TinyWidget::TinyWidget(QWidget* parent) : ZEVControlWidget(TinyControl::descriptor(), parent)
 {
-    bindEvent(&TinyWidget::Go);
-    bindEvent(&TinyWidget::Changed);
-    bindEvent(&TinyWidget::KeyDown);
+    d().bindEvent(this, &TinyWidget::Go);
+    d().bindEvent(this, &TinyWidget::Changed);
+    d().bindEvent(this, &TinyWidget::KeyDown);
 }
 
 } // namespace zev::testing

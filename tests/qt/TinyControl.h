@@ -7,7 +7,7 @@
 #include "framework/Control.h"
 #include "framework/FlatEdit.h"
 #include "framework/PushButton.h"
-#include "qt/ZEVControlWidget.h"
+#include "qt/ZEVControlWidget_p.h"
 
 namespace zev::testing {
 
@@ -64,22 +64,21 @@ class TinyWidget : public ZEVControlWidget {
     Q_PROPERTY(QColor BackColor READ BackColor WRITE setBackColor)
 
 public:
-    explicit TinyWidget(QWidget* parent = nullptr, Start start = Start::Fresh);
+    explicit TinyWidget(QWidget* parent = nullptr);
 
     TinyControl& tiny() const { return static_cast<TinyControl&>(control()); }
     QString Text() const { return tiny().Text(); }
-    void setText(const QString& text) { writeValue(QStringLiteral("Text"), &TinyControl::setText, text); }
+    void setText(const QString& text) { d().attempt([&] { tiny().setText(text); }); }
     qint16 Count() const { return tiny().Count(); }
-    void setCount(qint16 count) { writeValue(QStringLiteral("Count"), &TinyControl::setCount, count); }
+    void setCount(qint16 count) { d().attempt([&] { tiny().setCount(count); }); }
     bool Flag() const { return tiny().Flag(); }
-    void setFlag(bool flag) { writeValue(QStringLiteral("Flag"), &TinyControl::setFlag, flag); }
-    QColor BackColor() const { return toQColor(tiny().BackColor()); }
+    void setFlag(bool flag) { d().attempt([&] { tiny().setFlag(flag); }); }
+    QColor BackColor() const { return ZEVControlWidgetPrivate::toQColor(tiny().BackColor()); }
     void setBackColor(const QColor& color)
     {
-        writeColor(QStringLiteral("BackColor"), color, [this](OleColor c) { tiny().setBackColor(c); });
+        d().writeColor(QStringLiteral("BackColor"), color, [this](OleColor c) { tiny().setBackColor(c); });
     }
-    // Applied after the read, as a font is.
-    void setSpacing(float spacing) { write(QStringLiteral("Spacing"), QVariant(), [this, spacing] { tiny().setSpacing(spacing); }); }
+    void setSpacing(float spacing) { d().attempt([&] { tiny().setSpacing(spacing); }); }
 
 Q_SIGNALS:
     void Go(qint16& Cancel, QString& Text);
