@@ -7,6 +7,27 @@
 
 namespace zev {
 
+namespace {
+// A list entry carries its primary key after a run of spaces (300 in the
+// list lookup) so that it shows as code and description only. The combo
+// shows, and sizes its drop-down by, the part before that run; the whole
+// entry is kept beside it and is what the contract's members read.
+constexpr int EntryRole = Qt::UserRole + 1;
+
+QString shownPart(const QString& entry)
+{
+    static const QString run(16, QLatin1Char(' '));
+    const qsizetype hidden = entry.indexOf(run);
+    return hidden < 0 ? entry : entry.left(hidden);
+}
+
+QString entryAt(const QComboBox* c, int index)
+{
+    const QVariant whole = c->itemData(index, EntryRole);
+    return whole.isValid() ? whole.toString() : c->itemText(index);
+}
+} // namespace
+
 QtComboBox::QtComboBox(const WidgetDesign& design, const FontDesc& font, QWidget* parent, QtControlHost* host)
     : QtWidgetBase<ComboBox, QComboBox>(design.name, new QComboBox(parent), host), font_(font)
 {
@@ -29,7 +50,7 @@ QtComboBox::QtComboBox(const WidgetDesign& design, const FontDesc& font, QWidget
 QString QtComboBox::Text() const
 {
     const QComboBox* c = widget();
-    return c->currentIndex() >= 0 ? c->itemText(c->currentIndex()) : QString();
+    return c->currentIndex() >= 0 ? entryAt(c, c->currentIndex()) : QString();
 }
 
 void QtComboBox::selectQuietly(qint32 index)
@@ -46,7 +67,10 @@ void QtComboBox::AddItem(const QString& item, std::optional<qint32> index)
     if (at < 0 || at > c->count())
         throw ControlError(ErrInvalidProcedureCall);
     const qint32 selected = c->currentIndex();
-    c->insertItem(at, item);
+    const QString shown = shownPart(item);
+    c->insertItem(at, shown);
+    if (shown.size() != item.size())
+        c->setItemData(at, item, EntryRole);
     selectQuietly(selected >= at ? selected + 1 : selected);
     newIndex_ = at;
 }
@@ -71,7 +95,7 @@ void QtComboBox::Clear()
 QString QtComboBox::List(qint32 index) const
 {
     const QComboBox* c = widget();
-    return index >= 0 && index < c->count() ? c->itemText(index) : QString();
+    return index >= 0 && index < c->count() ? entryAt(c, index) : QString();
 }
 
 void QtComboBox::setListIndex(qint32 index)
