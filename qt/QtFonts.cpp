@@ -1,11 +1,16 @@
 #include "qt/QtFonts.h"
 
+#include "qt/QtDesignFonts.h"
+
 #include <algorithm>
 
 namespace zev::QtFonts {
 
 QFont toQFont(const FontDesc& font)
 {
+    // Every font the widgets show is made here, so the design faces are
+    // there before the first one is used.
+    QtDesignFonts::ensureLoaded();
     QFont f;
     f.setFamily(font.name);
     f.setPointSizeF(font.size > 0 ? font.size : 8.25);
