@@ -61,9 +61,6 @@ QtDateTimePicker::QtDateTimePicker(const WidgetDesign& design, const FontDesc& f
         if (QWidget* w = qwidget())
             w->setFont(QtFonts::toQFont(font_.value()));
     };
-    calendar_ = e->calendarWidget();
-    if (calendar_)
-        watch(calendar_);
     QObject::connect(e, &QDateTimeEdit::dateTimeChanged, context(), [this] {
         if (programmatic_)
             return;
@@ -137,6 +134,14 @@ bool QtDateTimePicker::filterEvent(QObject* watched, QEvent* event)
     QDateTimeEdit* e = qobject_cast<QDateTimeEdit*>(qwidget());
     if (!e || dispatching_)
         return false;
+    // The calendar is made when the popup is about to open (a click or a
+    // key), not with the picker: a form of many pickers opens at once.
+    if (!calendar_ && watched == e
+        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)) {
+        calendar_ = e->calendarWidget();
+        if (calendar_)
+            watch(calendar_);
+    }
     if (calendar_ && watched == calendar_) {
         // The calendar of an empty field opens on today, not on the minimum.
         if (event->type() == QEvent::Show && isNull()) {

@@ -1,0 +1,224 @@
+// The control widgets behave as Qt widgets do, over real widgets and real
+// key and mouse input: live from the constructor, QWidget's own enabled and
+// font, size hints a layout respects, focus through a buddy label, Enter to a
+// dialog's default button, a click that keeps the entering selection.
+
+#include "QtTestSupport.h"
+#include "framework/MemoryPropertyBag.h"
+#include "qt/ZEVCodeDescriptionWidget.h"
+#include "qt/ZEVDateRangeWidget.h"
+#include "qt/ZEVDescriptionOnlyWidget.h"
+#include "qt/ZEVNumericWidget.h"
+#include "qt/ZEVPersistComboWidget.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDialog>
+#include <QFile>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QVBoxLayout>
+#include <functional>
+
+using namespace zev;
+using namespace zev::testing;
+
+namespace {
+
+class QtIdioms : public ::testing::Test {
+protected:
+    void SetUp() override { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+};
+
+struct Make {
+    const char* name;
+    std::function<ZEVControlWidget*(QWidget*)> make;
+};
+const Make all[] = {
+    {"numeric", [](QWidget* p) { return new ZEVNumericWidget(p); }},
+    {"code and description", [](QWidget* p) { return new ZEVCodeDescriptionWidget(p); }},
+    {"description only", [](QWidget* p) { return new ZEVDescriptionOnlyWidget(p); }},
+    {"list lookup", [](QWidget* p) { return new ZEVPersistComboWidget(p); }},
+    {"date range", [](QWidget* p) { return new ZEVDateRangeWidget(p); }},
+};
+
+} // namespace
+
+TEST_F(QtIdioms, AWidgetIsALiveControlFromItsConstructor)
+{
+    ZEVCodeDescriptionWidget lookup;
+    QStringList events;
+    QObject::connect(&lookup, &ZEVControlWidget::eventRaised, [&](const QString& name, QVariantList&) { events << name; });
+    lookup.setCode(QStringLiteral("42"));
+    EXPECT_EQ(events.mid(0, 2), (QStringList{"CodeChange", "Unload"})); // at once
+    lookup.setDescription(QStringLiteral("Cliente"));
+    EXPECT_TRUE(events.contains(QStringLiteral("Load")));
+    EXPECT_EQ(lookup.CodeFont().pointSizeF(), 8.25); // no replay through the reading path
+
+    ZEVNumericWidget price;
+    price.setStartZero(false);
+    EXPECT_EQ(price.ControlText()->text(), QString());
+    QSignalSpy values(&price, &ZEVNumericWidget::valueChanged);
+    price.setValue(1234.5);
+    EXPECT_EQ(price.Text(), QStringLiteral("1234,5"));
+    ASSERT_EQ(values.count(), 1);
+    EXPECT_EQ(values[0][0].toDouble(), 1234.5);
+}
+
+TEST_F(QtIdioms, EnabledAndFontAreQWidgetsOwnAndReachTheControlThroughAQWidgetPointer)
+{
+    for (const Make& m : all) {
+        SCOPED_TRACE(m.name);
+        QWidget form;
+        ZEVControlWidget* w = m.make(&form);
+        for (const char* documented : {"Enabled", "Font"})
+            EXPECT_LT(w->metaObject()->indexOfProperty(documented), 0) << "a second " << documented;
+        QWidget* plain = w;
+        plain->setEnabled(false);
+        for (QWidget* part : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            EXPECT_FALSE(part->isEnabled()) << part->objectName().toStdString();
+        MemoryPropertyBag bag;
+        w->writeProperties(bag);
+        if (w->className() != QLatin1String("ZEVDateRange")) { // it has no Enabled of its own
+            EXPECT_EQ(bag.ReadProperty(QStringLiteral("Enabled"), true), QVariant(false));
+        }
+    }
+    ZEVNumericWidget price;
+    static_cast<QWidget&>(price).setFont(QFont(QStringLiteral("Courier New"), 16));
+    EXPECT_EQ(price.numeric().Font().value().size, 16.0);
+    EXPECT_EQ(price.ControlText()->font().pointSizeF(), 16.0);
+    price.numeric().setFont(FontDesc{QStringLiteral("Tahoma"), 10});
+    EXPECT_EQ(price.font().pointSizeF(), 10.0); // and back
+}
+
+TEST_F(QtIdioms, LayoutsKeepTheHeightAndGiveThePartsTheRoomTheirFontNeeds)
+{
+    for (const bool form : {false, true}) {
+        for (const Make& m : all) {
+            SCOPED_TRACE(std::string(m.name) + (form ? " in a QFormLayout" : " in a QVBoxLayout"));
+            QWidget window;
+            ZEVControlWidget* w = m.make(nullptr);
+            if (form) {
+                auto* layout = new QFormLayout(&window);
+                layout->addRow(QStringLiteral("&Campo:"), w);
+            } else {
+                auto* layout = new QVBoxLayout(&window);
+                layout->addWidget(w);
+            }
+            window.resize(700, 400);
+            showActive(window);
+            EXPECT_EQ(w->height(), w->sizeHint().height()); // nothing stretches vertically
+            EXPECT_GT(w->minimumSizeHint().width(), 0);
+            EXPECT_LE(w->minimumSizeHint().width(), w->sizeHint().width());
+            for (QWidget* part : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (part->isHidden() || qobject_cast<QLabel*>(part) || qobject_cast<QPushButton*>(part))
+                    continue;
+                SCOPED_TRACE(part->objectName().toStdString());
+                EXPECT_GE(part->height(), part->minimumSizeHint().height()); // no text cut
+                if (qobject_cast<QDateTimeEdit*>(part)) {
+                    EXPECT_GE(part->width(), part->minimumSizeHint().width()); // a full date
+                }
+            }
+        }
+    }
+}
+
+TEST_F(QtIdioms, ABuddyMnemonicFocusesTheControlsFirstPart)
+{
+    for (const Make& m : all) {
+        SCOPED_TRACE(m.name);
+        QWidget window;
+        auto* layout = new QFormLayout(&window);
+        auto* other = new QLineEdit(&window);
+        layout->addRow(QStringLiteral("&Outro:"), other);
+        ZEVControlWidget* w = m.make(nullptr);
+        layout->addRow(QStringLiteral("&Campo:"), w);
+        showActive(window);
+        other->setFocus();
+        EXPECT_EQ(w->focusPolicy(), Qt::StrongFocus);
+        QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget(), w->focusProxy());
+        EXPECT_TRUE(w->isAncestorOf(QApplication::focusWidget()));
+    }
+}
+
+TEST_F(QtIdioms, TheListShowsCodeAndDescriptionOnlyAndSizesItsDropDownByThem)
+{
+    ZEVPersistComboWidget list;
+    list.setShowCodeInCombo(true);
+    list.AddItem(QStringLiteral("Alpha"), QStringLiteral("KEY-17"), QStringLiteral("001"));
+    QComboBox* combo = list.ControlListing();
+    EXPECT_EQ(combo->itemText(0), QStringLiteral("001 - Alpha"));
+    EXPECT_EQ(list.GetPkey(0), QStringLiteral("KEY-17"));
+    EXPECT_EQ(list.persistCombo().ControlListing()->List(0).size(), 11 + 300 + 6); // whole underneath
+    EXPECT_LT(combo->view()->sizeHintForColumn(0), 200);
+}
+
+TEST_F(QtIdioms, EnterInTheNumericFieldReachesTheDialogsDefaultButtonUnlessCancelled)
+{
+    for (const bool cancel : {false, true}) {
+        SCOPED_TRACE(cancel ? "KeyPress cancels" : "left alone");
+        QDialog dialog;
+        auto* layout = new QVBoxLayout(&dialog);
+        auto* price = new ZEVNumericWidget;
+        auto* ok = new QPushButton(QStringLiteral("OK"));
+        ok->setDefault(true);
+        layout->addWidget(price);
+        layout->addWidget(ok);
+        QStringList order;
+        QObject::connect(price, &ZEVNumericWidget::KeyPress, [&](qint16& key) {
+            order << QStringLiteral("KeyPress %1").arg(key);
+            if (cancel)
+                key = 0;
+        });
+        QObject::connect(ok, &QPushButton::clicked, [&] { order << QStringLiteral("default button"); });
+        showActive(dialog);
+        price->ControlText()->setFocus();
+        QTest::keyClick(price->ControlText(), Qt::Key_Return);
+        EXPECT_EQ(order, cancel ? QStringList{"KeyPress 13"} : (QStringList{"KeyPress 13", "default button"}));
+    }
+}
+
+TEST_F(QtIdioms, AClickIntoTheNumericFieldSelectsTheWholeNumberSoTheFirstKeyReplacesIt)
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* other = new QLineEdit;
+    auto* amount = new ZEVNumericWidget;
+    layout->addWidget(other);
+    layout->addWidget(amount);
+    amount->setFormat(ZEVNumericWidget::CurrencyFormatation);
+    showActive(window);
+    other->setFocus();
+    QLineEdit* edit = amount->ControlText();
+    ASSERT_TRUE(edit->text().startsWith(QStringLiteral("R$")));
+    // At the left edge, where the caret would land before the "0".
+    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(4, edit->height() / 2));
+    EXPECT_EQ(edit->selectedText(), QStringLiteral("0"));
+    keyboardType(edit, QStringLiteral("1500"));
+    EXPECT_EQ(amount->Text(), QStringLiteral("1500"));
+    // Once in the field, a click places the caret as usual.
+    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(2, edit->height() / 2));
+    EXPECT_FALSE(edit->hasSelectedText());
+}
+
+TEST(QtIdiomsHeaders, APublicWidgetHeaderIncludesQtAndAtMostOneHeaderOfOurs)
+{
+    for (const char* header : {"ZEVControlWidget", "ZEVNumericWidget", "ZEVCodeDescriptionWidget",
+                               "ZEVDescriptionOnlyWidget", "ZEVPersistComboWidget", "ZEVDateRangeWidget"}) {
+        SCOPED_TRACE(header);
+        QFile file(QStringLiteral(ZEV_TEST_DATA "/../../../qt/%1.h").arg(QLatin1String(header)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        QStringList ours;
+        for (const QByteArray& line : file.readAll().split('\n'))
+            if (line.startsWith("#include \""))
+                ours << QString::fromLatin1(line);
+        EXPECT_LE(ours.size(), 1) << ours.join(QLatin1Char(' ')).toStdString();
+    }
+}
