@@ -21,6 +21,8 @@ ZEVCodeDescriptionWidget::ZEVCodeDescriptionWidget(QWidget* parent) : ZEVControl
     p.applyEnabled = [this](bool enabled) { codeDescription().setEnabled(enabled); };
     p.controlEnabled = [this] { return codeDescription().Enabled(); };
     p.stretchingParts = {QStringLiteral("panDescription")};
+    // The description (and the list) take the width a layout gives.
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
 ZEVCodeDescription& ZEVCodeDescriptionWidget::codeDescription() const { return static_cast<ZEVCodeDescription&>(control()); }

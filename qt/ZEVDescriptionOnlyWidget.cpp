@@ -22,6 +22,8 @@ ZEVDescriptionOnlyWidget::ZEVDescriptionOnlyWidget(QWidget* parent) : ZEVControl
     p.controlFont = [this] { return ZEVControlWidgetPrivate::toQFont(descriptionOnly().Font()); };
     p.showControlFont();
     p.stretchingParts = {QStringLiteral("txtDescription")};
+    // The description (and the list) take the width a layout gives.
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
 ZEVDescriptionOnly& ZEVDescriptionOnlyWidget::descriptionOnly() const { return static_cast<ZEVDescriptionOnly&>(control()); }

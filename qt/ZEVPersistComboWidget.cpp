@@ -42,6 +42,8 @@ ZEVPersistComboWidget::ZEVPersistComboWidget(QWidget* parent) : ZEVControlWidget
     p.applyEnabled = [this](bool enabled) { persistCombo().setEnabled(enabled); };
     p.controlEnabled = [this] { return persistCombo().Enabled(); };
     p.stretchingParts = {QStringLiteral("txtDescription"), QStringLiteral("cboListing")};
+    // The description (and the list) take the width a layout gives.
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     if (QPushButton* remove = ControlRemoveItem()) {
         remove->setIcon(removeIcon());
         remove->setIconSize(QSize(16, 16));

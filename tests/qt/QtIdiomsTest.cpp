@@ -17,6 +17,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -113,6 +114,7 @@ TEST_F(QtIdioms, LayoutsKeepTheHeightAndGiveThePartsTheRoomTheirFontNeeds)
             window.resize(700, 400);
             showActive(window);
             EXPECT_EQ(w->height(), w->sizeHint().height()); // nothing stretches vertically
+
             EXPECT_GT(w->minimumSizeHint().width(), 0);
             EXPECT_LE(w->minimumSizeHint().width(), w->sizeHint().width());
             for (QWidget* part : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -125,6 +127,22 @@ TEST_F(QtIdioms, LayoutsKeepTheHeightAndGiveThePartsTheRoomTheirFontNeeds)
                 }
             }
         }
+    }
+}
+
+TEST_F(QtIdioms, BesideAnEditOnlyTheLookupsTakeTheExtraWidth)
+{
+    for (const Make& m : all) {
+        SCOPED_TRACE(m.name);
+        QWidget window;
+        auto* row = new QHBoxLayout(&window);
+        ZEVControlWidget* w = m.make(nullptr);
+        row->addWidget(w);
+        row->addWidget(new QLineEdit);
+        window.resize(1200, 120);
+        showActive(window);
+        const bool lookup = w->findChild<QPushButton*>(QStringLiteral("cmdSearch")) != nullptr;
+        EXPECT_EQ(w->width() > w->sizeHint().width(), lookup);
     }
 }
 
