@@ -214,12 +214,17 @@ void QtFlatEdit::setAlignment(qint16 alignment)
 
 void QtFlatEdit::setForeColor(OleColor color)
 {
+    // Colour by sign writes the same colour at every assignment; a palette write is not cheap.
+    if (color == foreColor_)
+        return;
     foreColor_ = color;
     applyColors();
 }
 
 void QtFlatEdit::setBackColor(OleColor color)
 {
+    if (color == backColor_)
+        return;
     backColor_ = color;
     applyColors();
 }
