@@ -78,8 +78,8 @@ void QtDateTimePicker::applyColors()
     const QPalette app = QGuiApplication::palette();
     if (backColor_)
         p.setColor(QPalette::Base, QtColors::toQColor(*backColor_, app));
-    if (foreColor_) {
-        const QColor text = QtColors::toQColor(*foreColor_, app);
+    if (foreColor_ || backColor_) {
+        const QColor text = QtColors::readableText(foreColor_, QPalette::Text, backColor_, QPalette::Base, app);
         p.setColor(QPalette::Active, QPalette::Text, text);
         p.setColor(QPalette::Inactive, QPalette::Text, text);
     }
