@@ -1,0 +1,237 @@
+// Every user of a form: what a screen reader learns of the controls, a form
+// filled with the keyboard alone, the controls on a dark palette, and at 150%
+// and 200% (the Scaling tests run again under QT_SCALE_FACTOR and on screens of
+// higher DPI, see CMakeLists.txt).
+
+#include "QtTestSupport.h"
+#include "qt/QtColors.h"
+#include "qt/QtUnits.h"
+#include "qt/ZEVCodeDescriptionWidget.h"
+#include "qt/ZEVDateRangeWidget.h"
+#include "qt/ZEVDescriptionOnlyWidget.h"
+#include "qt/ZEVNumericWidget.h"
+#include "qt/ZEVPersistComboWidget.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDir>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
+#include <map>
+#include <memory>
+#include <vector>
+
+using namespace zev;
+using namespace zev::testing;
+
+namespace {
+
+// The five controls on a form, named by labels with mnemonics, and a host
+// that answers every search.
+struct FilledForm {
+    QWidget window;
+    QFormLayout* layout = new QFormLayout(&window);
+    ZEVCodeDescriptionWidget* customer = new ZEVCodeDescriptionWidget;
+    ZEVDescriptionOnlyWidget* salesperson = new ZEVDescriptionOnlyWidget;
+    ZEVPersistComboWidget* products = new ZEVPersistComboWidget;
+    ZEVNumericWidget* amount = new ZEVNumericWidget;
+    ZEVDateRangeWidget* period = new ZEVDateRangeWidget;
+
+    explicit FilledForm(bool labelled = true)
+    {
+        const std::pair<const char*, ZEVControlWidget*> rows[] = {
+            {"&Cliente:", customer}, {"&Vendedor:", salesperson}, {"&Produtos:", products},
+            {"Valor &mínimo:", amount}, {"P&eríodo:", period}};
+        for (const auto& [label, control] : rows) {
+            if (labelled)
+                layout->addRow(QString::fromUtf8(label), control);
+            else
+                layout->addRow(control);
+        }
+        QObject::connect(customer, &ZEVCodeDescriptionWidget::Search, [this](QString& key, bool& success, eSource&) {
+            customer->setDescription(QStringLiteral("Cliente ") + customer->Code());
+            key = customer->Code();
+            success = true;
+        });
+        QObject::connect(salesperson, &ZEVDescriptionOnlyWidget::Search, [this](QString& key, bool& success, eSource&) {
+            salesperson->setDescription(QStringLiteral("Mariana Carvalho"));
+            key = QStringLiteral("VEN-003");
+            success = true;
+        });
+        QObject::connect(products, &ZEVPersistComboWidget::Search, [this](QString& key, bool& success, eSource&) {
+            products->setDescription(QStringLiteral("Produto ") + products->Code());
+            key = QStringLiteral("PRD-") + products->Code();
+            success = true;
+        });
+    }
+    std::vector<ZEVControlWidget*> controls() const { return {customer, salesperson, products, amount, period}; }
+};
+
+QAccessibleInterface* accessible(QObject* o) { return QAccessible::queryAccessibleInterface(o); }
+QString nameOf(QObject* o) { return accessible(o)->text(QAccessible::Name); }
+
+void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key(key), modifiers); // the focus or the open popup
+}
+
+} // namespace
+
+TEST(Accessibility, PartsAreNamedByTheFormsLabelAndTheirRoleInPortuguese)
+{
+    FilledForm form;
+    showActive(form.window);
+    const std::vector<std::pair<QWidget*, const char*>> parts = {
+        {form.customer->ControlCode(), "Cliente, código"},
+        {form.customer->ControlSearch(), "Cliente, pesquisar (F3)"},
+        {form.customer->ControlDescription(), "Cliente, descrição"},
+        {form.salesperson->ControlDescription(), "Vendedor, descrição"},
+        {form.salesperson->ControlSearch(), "Vendedor, pesquisar (F3)"},
+        {form.products->ControlCode(), "Produtos, código"},
+        {form.products->ControlDescription(), "Produtos, descrição"},
+        {form.products->ControlListing(), "Produtos, itens adicionados"},
+        {form.products->ControlRemoveItem(), "Produtos, remover item"},
+        {form.amount->ControlText(), "Valor mínimo"},
+        {form.period->Control_dtpCombo(), "Período, predefinição"},
+        {form.period->Control_dtpInicio(), "Período, data inicial"},
+        {form.period->Control_dtpFim(), "Período, data final"},
+    };
+    for (const auto& [part, name] : parts) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(nameOf(part), QString::fromUtf8(name));
+        const QAccessible::Role role = accessible(part)->role();
+        EXPECT_NE(role, QAccessible::NoRole);
+        EXPECT_NE(role, QAccessible::Client);
+    }
+    const QStringList labels = {"Cliente", "Vendedor", "Produtos", "Valor mínimo", "Período"};
+    for (std::size_t i = 0; i < form.controls().size(); ++i) {
+        EXPECT_EQ(accessible(form.controls()[i])->role(), QAccessible::Grouping);
+        EXPECT_EQ(nameOf(form.controls()[i]), labels[qsizetype(i)]);
+    }
+
+    // Without labels: the part's own name; a name the application gives wins and stays.
+    FilledForm bare(false);
+    bare.customer->ControlSearch()->setAccessibleName(QStringLiteral("Buscar cliente"));
+    showActive(bare.window);
+    EXPECT_EQ(nameOf(bare.customer), QStringLiteral("Código e descrição"));
+    EXPECT_EQ(nameOf(bare.customer->ControlCode()), QStringLiteral("Código"));
+    EXPECT_EQ(nameOf(bare.customer->ControlSearch()), QStringLiteral("Buscar cliente"));
+    EXPECT_EQ(nameOf(bare.amount->ControlText()), QStringLiteral("Valor"));
+    // A label given the control later is heard once the user reaches the control.
+    auto* late = new QLabel(QStringLiteral("Valor &máximo:"), &bare.window);
+    late->setBuddy(bare.amount);
+    bare.amount->setFocus();
+    EXPECT_EQ(nameOf(bare.amount->ControlText()), QStringLiteral("Valor máximo"));
+    EXPECT_EQ(nameOf(bare.amount), QStringLiteral("Valor máximo"));
+}
+
+TEST(Accessibility, WhatChangesIsInTheNamesAndDescriptions)
+{
+    // Qt raises the matching events (NameChanged...) only where a platform bridge
+    // listens, not offscreen: tests/a11y reads them through AT-SPI.
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    FilledForm form;
+    showActive(form.window);
+    QLineEdit* code = form.customer->ControlCode();
+    code->setFocus();
+    keyboardType(code, QStringLiteral("7"));
+    press(Qt::Key_F3);
+    EXPECT_EQ(nameOf(form.customer->ControlDescription()), QStringLiteral("Cliente, descrição: Cliente 7"));
+    EXPECT_EQ(accessible(code)->text(QAccessible::Description), QStringLiteral("Cliente 7")); // heard at the code
+
+    QComboBox* list = form.products->ControlListing();
+    form.products->AddItem(QStringLiteral("Parafuso"), QStringLiteral("PRD-1"), QStringLiteral("00001"));
+    EXPECT_EQ(accessible(list)->text(QAccessible::Description), QStringLiteral("1 item"));
+    EXPECT_EQ(accessible(list)->text(QAccessible::Value), QStringLiteral("Parafuso")); // no key
+    form.products->RemoveItem(0);
+    EXPECT_EQ(accessible(list)->text(QAccessible::Description), QStringLiteral("Nenhum item"));
+
+    form.amount->setValue(1234.5);
+    EXPECT_EQ(accessible(form.amount->ControlText())->text(QAccessible::Value), QStringLiteral("1.234,50"));
+    QLocale::setDefault(QLocale::c());
+}
+
+TEST(KeyboardOnly, TheWholeFormIsFilledWithoutTheMouse)
+{
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    FilledForm form;
+    showActive(form.window);
+    auto focus = [] { return QApplication::focusWidget(); };
+    auto type = [&](const char* text) { keyboardType(focus(), QString::fromLatin1(text)); };
+
+    // A mnemonic, a code and F3; Tab and Shift+Tab through the parts and on.
+    press(Qt::Key_C, Qt::AltModifier);
+    ASSERT_EQ(focus(), form.customer->ControlCode());
+    type("7");
+    press(Qt::Key_F3);
+    EXPECT_EQ(form.customer->Description(), QStringLiteral("Cliente 7"));
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focus(), form.customer->ControlSearch());
+    press(Qt::Key_Tab);
+    EXPECT_EQ(focus(), form.salesperson->ControlDescription());
+    press(Qt::Key_Backtab);
+    EXPECT_EQ(focus(), form.customer->ControlSearch());
+
+    press(Qt::Key_V, Qt::AltModifier);
+    type("Ma");
+    press(Qt::Key_F3);
+    EXPECT_EQ(form.salesperson->Description(), QStringLiteral("Mariana Carvalho"));
+
+    // Two products in by F3 and Enter; the remove button reached by Tab and pressed with Space.
+    for (const char* code : {"1", "2"}) {
+        press(Qt::Key_P, Qt::AltModifier);
+        type(code);
+        press(Qt::Key_F3);
+        press(Qt::Key_Return);
+    }
+    EXPECT_EQ(form.products->ControlListing()->count(), 2);
+    for (int tabs = 0; tabs < 6 && focus() != form.products->ControlRemoveItem(); ++tabs)
+        press(Qt::Key_Tab);
+    ASSERT_EQ(focus(), form.products->ControlRemoveItem());
+    press(Qt::Key_Space);
+    EXPECT_EQ(form.products->ControlListing()->count(), 1);
+
+    press(Qt::Key_M, Qt::AltModifier);
+    type("150");
+    press(Qt::Key_Tab);
+    EXPECT_EQ(form.amount->value(), 150.0);
+
+    // The preset list and both calendars open with Alt+Down and close with Escape.
+    press(Qt::Key_E, Qt::AltModifier);
+    ASSERT_EQ(focus(), form.period->Control_dtpCombo());
+    const auto before = form.period->period();
+    press(Qt::Key_Down, Qt::AltModifier);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    press(Qt::Key_Escape);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(form.period->period(), before);
+    press(Qt::Key_Down, Qt::AltModifier);
+    press(Qt::Key_Down);
+    press(Qt::Key_Return);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(form.period->period(), before + 1);
+    for (QDateTimeEdit* picker : {form.period->Control_dtpInicio(), form.period->Control_dtpFim()}) {
+        SCOPED_TRACE(picker->objectName().toStdString());
+        press(Qt::Key_Tab);
+        ASSERT_EQ(focus(), picker);
+        const QDate shown = picker->date();
+        press(Qt::Key_Down, Qt::AltModifier);
+        ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+        press(Qt::Key_Escape);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        press(Qt::Key_Down, Qt::AltModifier);
+        press(Qt::Key_Left);
+        press(Qt::Key_Return);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        EXPECT_EQ(picker->date(), shown.addDays(-1));
+    }
+    press(Qt::Key_Backtab);
+    EXPECT_EQ(focus(), form.period->Control_dtpInicio());
+    QLocale::setDefault(QLocale::c());
+}
