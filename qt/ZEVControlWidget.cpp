@@ -250,7 +250,8 @@ void ZEVControlWidget::changeEvent(QEvent* event)
     case QEvent::StyleChange:
         d.scheduleRefit();
         break;
-    case QEvent::ApplicationPaletteChange:
+    case QEvent::PaletteChange:
+        // The application's palette changed (a theme): a system BackColor follows it.
         d.host->applyBackColor();
         break;
     default:

@@ -235,3 +235,118 @@ TEST(KeyboardOnly, TheWholeFormIsFilledWithoutTheMouse)
     EXPECT_EQ(focus(), form.period->Control_dtpInicio());
     QLocale::setDefault(QLocale::c());
 }
+
+namespace {
+// A dark palette as dark desktop themes give Fusion.
+QPalette darkPalette()
+{
+    QPalette p;
+    const QColor window(53, 53, 53), base(35, 35, 35), text(230, 230, 230), grey(127, 127, 127);
+    for (auto [role, colour] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
+             {QPalette::Window, window}, {QPalette::WindowText, text}, {QPalette::Base, base},
+             {QPalette::AlternateBase, window}, {QPalette::ToolTipBase, base}, {QPalette::ToolTipText, text},
+             {QPalette::Text, text}, {QPalette::Button, window}, {QPalette::ButtonText, text},
+             {QPalette::BrightText, Qt::red}, {QPalette::Highlight, QColor(42, 130, 218)},
+             {QPalette::HighlightedText, Qt::black}, {QPalette::Light, QColor(80, 80, 80)},
+             {QPalette::Midlight, QColor(66, 66, 66)}, {QPalette::Mid, QColor(40, 40, 40)},
+             {QPalette::Dark, QColor(25, 25, 25)}, {QPalette::Shadow, Qt::black},
+             {QPalette::PlaceholderText, grey}})
+        p.setColor(role, colour);
+    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, grey);
+    return p;
+}
+
+// The Fusion style and a palette for the application while one lives.
+class Theme {
+public:
+    Theme() : style_(QApplication::style()->name()), palette_(QApplication::palette())
+    {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    }
+    ~Theme()
+    {
+        QApplication::setStyle(QStyleFactory::create(style_));
+        QApplication::setPalette(palette_);
+    }
+
+private:
+    QString style_;
+    QPalette palette_;
+};
+
+// The roles a part paints its text and its background with (Fusion).
+std::pair<QPalette::ColorRole, QPalette::ColorRole> paintRoles(const QWidget* part)
+{
+    if (qobject_cast<const QLabel*>(part))
+        return {QPalette::WindowText, QPalette::Window};
+    if (qobject_cast<const QPushButton*>(part) || qobject_cast<const QComboBox*>(part))
+        return {QPalette::ButtonText, QPalette::Button};
+    return {QPalette::Text, QPalette::Base};
+}
+
+int distance(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+}
+} // namespace
+
+TEST(DarkTheme, EveryDefaultColouredPartReadsOnALightAndADarkPalette)
+{
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    Theme fusion;
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    FilledForm form;
+    form.customer->setCode(QStringLiteral("7"));
+    form.customer->setDescription(QStringLiteral("Cliente 7"));
+    form.salesperson->setDescription(QStringLiteral("Mariana Carvalho"));
+    form.products->AddItem(QStringLiteral("Parafuso"), QStringLiteral("PRD-1"), QStringLiteral("00001"));
+    form.amount->setValue(0);
+    form.period->setPeriod(ZEVDateRangeWidget::Today);
+    ZEVNumericWidget fixed; // an explicit colour is kept on any theme
+    fixed.setForeColorZero(QColor(0, 128, 0));
+    showActive(form.window);
+
+    // The dark palette arrives while the form is open, as a theme switch does.
+    for (const auto& [theme, palette] : {std::pair{"light", QApplication::palette()}, std::pair{"dark", darkPalette()}}) {
+        QApplication::setPalette(palette);
+        QApplication::processEvents();
+        for (ZEVControlWidget* control : form.controls()) {
+            EXPECT_EQ(control->palette().color(QPalette::Window), palette.color(QPalette::Button)); // ButtonFace
+            for (QWidget* part : control->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (part->isHidden())
+                    continue;
+                SCOPED_TRACE(std::string(theme) + " " + control->objectName().toStdString() + "."
+                             + part->objectName().toStdString());
+                const auto [textRole, backRole] = paintRoles(part);
+                const QColor text = part->palette().color(QPalette::Active, textRole);
+                const QColor back = part->palette().color(QPalette::Active, backRole);
+                EXPECT_GE(QtColors::contrast(text, back), QtColors::ReadableContrast)
+                    << text.name().toStdString() << " on " << back.name().toStdString();
+                // Those colours are what is painted: the background fills most of
+                // the part and the text colour is among its pixels.
+                if (qobject_cast<QPushButton*>(part) || qobject_cast<QComboBox*>(part))
+                    continue; // Fusion shades buttons with a gradient
+                const QImage shot = part->grab().toImage().convertToFormat(QImage::Format_RGB32);
+                std::map<QRgb, int> counts;
+                bool textSeen = false;
+                for (int y = 0; y < shot.height(); ++y)
+                    for (int x = 0; x < shot.width(); ++x) {
+                        ++counts[shot.pixel(x, y)];
+                        textSeen = textSeen || distance(shot.pixel(x, y), text.rgb()) <= 24;
+                    }
+                const QRgb most = std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
+                                      return a.second < b.second;
+                                  })->first;
+                EXPECT_LE(distance(most, back.rgb()), 8) << QColor(most).name().toStdString();
+                const auto* edit = qobject_cast<QLineEdit*>(part);
+                const auto* label = qobject_cast<QLabel*>(part);
+                if ((edit && !edit->text().isEmpty()) || (label && !label->text().isEmpty()) || (!edit && !label)) {
+                    EXPECT_TRUE(textSeen) << text.name().toStdString();
+                }
+            }
+        }
+        EXPECT_EQ(fixed.ControlText()->palette().color(QPalette::Text), QColor(0, 128, 0));
+    }
+    QLocale::setDefault(QLocale::c());
+}
