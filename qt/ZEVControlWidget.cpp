@@ -252,7 +252,8 @@ void ZEVControlWidget::changeEvent(QEvent* event)
         break;
     case QEvent::PaletteChange:
         // The application's palette changed (a theme): a system BackColor follows it.
-        d.host->applyBackColor();
+        if (d.host) // not while the host itself is being made
+            d.host->applyBackColor();
         break;
     default:
         break;
