@@ -4,7 +4,9 @@
 // higher DPI, see CMakeLists.txt).
 
 #include "QtTestSupport.h"
+#include "qt/QtAdapter.h"
 #include "qt/QtColors.h"
+#include "qt/QtControlHost.h"
 #include "qt/QtUnits.h"
 #include "qt/ZEVCodeDescriptionWidget.h"
 #include "qt/ZEVDateRangeWidget.h"
@@ -348,5 +350,88 @@ TEST(DarkTheme, EveryDefaultColouredPartReadsOnALightAndADarkPalette)
         }
         EXPECT_EQ(fixed.ControlText()->palette().color(QPalette::Text), QColor(0, 128, 0));
     }
+    QLocale::setDefault(QLocale::c());
+}
+
+TEST(Scaling, ControlsKeepTheirTwipsAndNothingIsCut)
+{
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    FilledForm form;
+    form.customer->setDescription(QStringLiteral("Distribuidora Araújo S.A."));
+    form.period->setPeriodStart(QDateTime(QDate(2026, 12, 28), QTime()));
+    form.period->setPeriodEnd(QDateTime(QDate(2026, 12, 31), QTime()));
+    showActive(form.window);
+    // The suite runs this again at other scales (CMakeLists.txt): the scale must be the one asked for.
+    const double dpi = form.window.screen()->logicalDotsPerInchX(), ratio = form.window.devicePixelRatioF();
+    if (qEnvironmentVariableIsSet("ZEV_EXPECT_DPI")) {
+        ASSERT_EQ(dpi, qEnvironmentVariable("ZEV_EXPECT_DPI").toDouble());
+    }
+    if (qEnvironmentVariableIsSet("ZEV_EXPECT_DPR")) {
+        ASSERT_EQ(ratio, qEnvironmentVariable("ZEV_EXPECT_DPR").toDouble());
+    }
+    for (ZEVControlWidget* control : form.controls()) {
+        SCOPED_TRACE(control->objectName().toStdString());
+        QtControlHost& host = control->host();
+        EXPECT_EQ(host.dpiX(), dpi * host.fitX());
+        EXPECT_EQ(control->height(), QtUnits::toPixels(control->heightTwips(), host.dpiY()));
+        EXPECT_EQ(control->grab().size(), control->size() * ratio);
+        for (const auto& w : host.widgets()) {
+            QWidget* part = QtAdapter::of(w.get())->qwidget();
+            if (part->isHidden())
+                continue;
+            SCOPED_TRACE(part->objectName().toStdString());
+            // Where the twips put it.
+            const auto x = QtUnits::toPixelRun(w->Left(), w->Width(), host.dpiX());
+            const auto y = QtUnits::toPixelRun(w->Top(), w->Height(), host.dpiY());
+            EXPECT_EQ(part->geometry(), QRect(x.start, y.start, x.length, y.length));
+            // Room for what it shows.
+            const QFontMetrics fm = part->fontMetrics();
+            if (qobject_cast<QDateTimeEdit*>(part)) {
+                EXPECT_GE(part->width(), part->minimumSizeHint().width()); // "31/12/2026" whole
+            }
+            if (auto* button = qobject_cast<QPushButton*>(part); button && !button->text().isEmpty()) {
+                EXPECT_GE(part->width(), fm.horizontalAdvance(button->text()) + 4); // "F3"
+            }
+            if (qobject_cast<QLabel*>(part) || qobject_cast<QPushButton*>(part)) {
+                EXPECT_GE(part->height(), fm.height()); // a style's button bevel may be cut, not its caption
+            } else {
+                EXPECT_GE(part->height(), part->minimumSizeHint().height());
+            }
+        }
+    }
+    QLocale::setDefault(QLocale::c());
+}
+
+TEST(Screenshots, TheFiveControlsDarkAndAtDoubleSize)
+{
+    // Writes the README's pictures: ZEV_SCREENSHOTS=DIR, once as is (dark
+    // palette) and once under QT_SCALE_FACTOR=2 (the light one, at 200%).
+    const QString dir = qEnvironmentVariable("ZEV_SCREENSHOTS");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "set ZEV_SCREENSHOTS=DIR to write the screenshots";
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    Theme fusion;
+    FilledForm form;
+    const bool doubled = form.window.devicePixelRatioF() >= 2;
+    QApplication::setPalette(doubled ? QApplication::style()->standardPalette() : darkPalette());
+    showActive(form.window);
+    press(Qt::Key_C, Qt::AltModifier);
+    keyboardType(QApplication::focusWidget(), QStringLiteral("7"));
+    press(Qt::Key_F3);
+    for (const char* code : {"1", "2"}) {
+        press(Qt::Key_P, Qt::AltModifier);
+        keyboardType(QApplication::focusWidget(), QString::fromLatin1(code));
+        press(Qt::Key_F3);
+        press(Qt::Key_Return);
+    }
+    form.salesperson->setDescription(QStringLiteral("Mariana Carvalho"));
+    form.amount->setValue(1500);
+    form.period->setPeriod(ZEVDateRangeWidget::ThisMonth);
+    form.window.setWindowTitle(QStringLiteral("ZEV Suite Controls"));
+    form.window.resize(form.window.sizeHint().width() + 40, form.window.sizeHint().height());
+    QApplication::processEvents();
+    const QString file = QDir(dir).filePath(doubled ? QStringLiteral("controls-200.png") : QStringLiteral("controls-dark.png"));
+    ASSERT_TRUE(QDir().mkpath(dir));
+    ASSERT_TRUE(form.window.grab().save(file)) << file.toStdString();
     QLocale::setDefault(QLocale::c());
 }
