@@ -64,9 +64,7 @@ void setName(QWidget& w, const QString& name)
     w.setProperty(NameKey, name);
     if (w.accessibleName() == name)
         return;
-    w.setAccessibleName(name);
-    QAccessibleEvent changed(&w, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    w.setAccessibleName(name); // raises NameChanged
 }
 
 void setDescription(QWidget& w, const QString& description)
@@ -76,9 +74,7 @@ void setDescription(QWidget& w, const QString& description)
     w.setProperty(DescriptionKey, description);
     if (w.accessibleDescription() == description)
         return;
-    w.setAccessibleDescription(description);
-    QAccessibleEvent changed(&w, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&changed);
+    w.setAccessibleDescription(description); // raises DescriptionChanged
 }
 
 QString labelText(const QLabel& label)

@@ -2,7 +2,8 @@
 """Reads the demo form through the real accessibility bus (AT-SPI), as a
 screen reader does: starts the demo under Xvfb inside its own D-Bus session
 with Qt's AT-SPI bridge on, drives it with the keyboard (xdotool) and checks
-what pyatspi sees.
+what pyatspi sees and hears: names that follow the form's labels, list entries
+without their keys, a found description and an added item announced.
 
 Usage: demo_tree.py DEMO_EXECUTABLE
 Exit 77 (skipped) when what it needs is missing: pyatspi, Xvfb, xdotool,
@@ -184,7 +185,13 @@ def check(pyatspi, app, pid):
             if not part.name.startswith(label):
                 problems.append("%s: a %s named %r" % (label, role, part.name))
 
-    # A search, by keyboard only: the customer's code, F3; the panel then says what was found.
+    # A search, by keyboard only: the customer's code, F3; the panel then says what was found,
+    # and a screen reader hears it as a change of name (of the panel) and description (of the code).
+    from gi.repository import GLib
+    heard = []
+    listener = lambda event: heard.append((event.type, event.source.name, str(event.any_data)))
+    pyatspi.Registry.registerEventListener(listener, "object:property-change:accessible-name",
+                                           "object:property-change:accessible-description")
     subprocess.check_call(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(pid), "--class", "zev-demo",
                            "windowfocus", "--sync"])
     key("alt+c")
@@ -200,6 +207,17 @@ def check(pyatspi, app, pid):
     panel = wait_for("the found description on the customer's panel", found_description, 30)
     if not panel.name.startswith("Cliente, descrição: "):
         problems.append("the description panel reads %r" % panel.name)
+
+    def announced():
+        while GLib.MainContext.default().iteration(False):
+            pass
+        names = [e for e in heard if e[0].endswith("accessible-name") and "Auto Peças Pereira" in e[2]]
+        descriptions = [e for e in heard if e[0].endswith("accessible-description") and e[1] == "Cliente, código"]
+        return (names, descriptions) if names and descriptions else None
+
+    names, descriptions = wait_for("the found description heard as a name and a description change", announced, 30)
+    if len(names) != 1 or len(descriptions) != 1:
+        problems.append("the found description is announced %d and %d times" % (len(names), len(descriptions)))
 
     # A product added by keyboard: its entry in the list shows code and description, not the key.
     key("alt+p")
@@ -219,6 +237,13 @@ def check(pyatspi, app, pid):
             problems.append("a list entry shows its key or padding: %r" % item)
     if "00001 - Parafuso sextavado cx 100 un" not in items:
         problems.append("the added product is not among %r" % items)
+
+    def list_changed():
+        while GLib.MainContext.default().iteration(False):
+            pass
+        return [e for e in heard if e[0].endswith("accessible-description") and e[1] == "Produtos, itens adicionados"]
+
+    wait_for("the added item heard as a change of the list's description", list_changed, 30)
 
     if problems:
         fail("\n  ".join(["%d problem(s):" % len(problems)] + problems))
