@@ -1,6 +1,8 @@
 #include "qt/QtColors.h"
 
 #include <QGuiApplication>
+#include <algorithm>
+#include <cmath>
 
 namespace zev::QtColors {
 
@@ -51,6 +53,55 @@ OleColor fromQColor(const QColor& color)
 {
     const QColor rgb = color.toRgb();
     return OleColor(rgb.red()) | (OleColor(rgb.green()) << 8) | (OleColor(rgb.blue()) << 16);
+}
+
+namespace {
+double luminance(const QColor& c)
+{
+    const QColor rgb = c.toRgb();
+    auto channel = [](float v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) + 0.0722 * channel(rgb.blueF());
+}
+
+// The text role the palette pairs with a background role.
+QPalette::ColorRole textRoleOver(QPalette::ColorRole back, const QPalette& palette)
+{
+    switch (back) {
+    case QPalette::Base:
+    case QPalette::AlternateBase: return QPalette::Text;
+    case QPalette::Button: return QPalette::ButtonText;
+    case QPalette::Window: return QPalette::WindowText;
+    case QPalette::Highlight: return QPalette::HighlightedText;
+    case QPalette::ToolTipBase: return QPalette::ToolTipText;
+    default: {
+        const QColor b = palette.color(QPalette::Active, back);
+        return contrast(palette.color(QPalette::Active, QPalette::Text), b)
+                >= contrast(palette.color(QPalette::Active, QPalette::WindowText), b)
+            ? QPalette::Text
+            : QPalette::WindowText;
+    }
+    }
+}
+} // namespace
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor readableText(std::optional<OleColor> text, QPalette::ColorRole textRole, std::optional<OleColor> back,
+                    QPalette::ColorRole backRole, const QPalette& palette)
+{
+    const QColor t = text ? toQColor(*text, palette) : palette.color(QPalette::Active, textRole);
+    const QColor b = back ? toQColor(*back, palette) : palette.color(QPalette::Active, backRole);
+    const bool themedText = !text || Colors::isSystemColor(*text);
+    const bool themedBack = !back || Colors::isSystemColor(*back);
+    if (themedText == themedBack || contrast(t, b) >= ReadableContrast)
+        return t;
+    if (themedBack)
+        return palette.color(QPalette::Active, textRoleOver(back ? systemRole(*back) : backRole, palette));
+    return contrast(Qt::black, b) >= contrast(Qt::white, b) ? QColor(Qt::black) : QColor(Qt::white);
 }
 
 } // namespace zev::QtColors

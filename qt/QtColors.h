@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QPalette>
+#include <optional>
 
 namespace zev {
 
@@ -16,6 +17,21 @@ QColor toQColor(OleColor color, const QPalette& palette);
 QColor toQColor(OleColor color);
 // The plain colour value 0x00BBGGRR of a QColor.
 OleColor fromQColor(const QColor& color);
+
+// The WCAG 2 contrast ratio of two colours, from 1 (same luminance) to 21.
+double contrast(const QColor& a, const QColor& b);
+// The least contrast that keeps ordinary text readable (WCAG AA).
+constexpr double ReadableContrast = 4.5;
+
+// The colour to draw a part's text in over its background. Each is an OLE
+// colour or, when empty, the palette's role. Where one of the two follows the
+// theme and the other was set as a fixed colour, a theme the form's author
+// never saw can put them together badly (black text on a dark button face):
+// below ReadableContrast the text takes the theme's own text colour for that
+// background, or black or white over a fixed background. Two fixed colours,
+// or two of the theme, are kept as they are.
+QColor readableText(std::optional<OleColor> text, QPalette::ColorRole textRole, std::optional<OleColor> back,
+                    QPalette::ColorRole backRole, const QPalette& palette);
 } // namespace QtColors
 
 } // namespace zev

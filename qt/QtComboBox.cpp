@@ -1,6 +1,7 @@
 #include "qt/QtComboBox.h"
 
 #include "qt/QtColors.h"
+#include "qt/QtControlHost.h"
 #include "qt/QtFonts.h"
 
 #include <QGuiApplication>
@@ -73,6 +74,7 @@ void QtComboBox::AddItem(const QString& item, std::optional<qint32> index)
         c->setItemData(at, item, EntryRole);
     selectQuietly(selected >= at ? selected + 1 : selected);
     newIndex_ = at;
+    itemsChanged();
 }
 
 void QtComboBox::RemoveItem(qint32 index)
@@ -84,12 +86,20 @@ void QtComboBox::RemoveItem(qint32 index)
     c->removeItem(index);
     selectQuietly(selected == index ? -1 : selected > index ? selected - 1 : selected);
     newIndex_ = -1;
+    itemsChanged();
 }
 
 void QtComboBox::Clear()
 {
     widget()->clear();
     newIndex_ = -1;
+    itemsChanged();
+}
+
+void QtComboBox::itemsChanged()
+{
+    if (QtControlHost* host = controlHost())
+        Q_EMIT host->partContentChanged();
 }
 
 QString QtComboBox::List(qint32 index) const
@@ -125,16 +135,16 @@ void QtComboBox::applyColors()
     if (!w)
         return;
     QPalette p = w->palette();
-    const QColor back = QtColors::toQColor(backColor_, QGuiApplication::palette());
+    const QPalette app = QGuiApplication::palette();
+    const QColor back = QtColors::toQColor(backColor_, app);
     p.setColor(QPalette::Base, back);
     p.setColor(QPalette::Button, back);
-    if (foreColor_) {
-        const QColor text = QtColors::toQColor(*foreColor_, QGuiApplication::palette());
-        for (auto group : {QPalette::Active, QPalette::Inactive}) {
-            p.setColor(group, QPalette::Text, text);
-            p.setColor(group, QPalette::ButtonText, text);
-        }
-    }
+    // The theme's text stays the theme's unless it would not read on a fixed background.
+    const QColor text = QtColors::readableText(foreColor_, QPalette::ButtonText, backColor_, QPalette::Button, app);
+    const bool own = foreColor_ || text != app.color(QPalette::Active, QPalette::ButtonText);
+    for (auto role : {QPalette::Text, QPalette::ButtonText})
+        for (auto group : {QPalette::Active, QPalette::Inactive})
+            p.setColor(group, role, own ? text : app.color(group, role));
     w->setPalette(p);
 }
 

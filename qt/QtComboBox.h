@@ -35,6 +35,7 @@ public:
 
 private:
     void selectQuietly(qint32 index);
+    void itemsChanged();
 
     Font font_;
     qint16 appearance_ = 0;

@@ -115,10 +115,14 @@ void QtControlHost::applyBackColor()
 {
     if (!surface_)
         return;
-    QPalette p = surface_->palette();
-    p.setColor(QPalette::Window, QtColors::toQColor(backColor_, QGuiApplication::palette()));
-    surface_->setPalette(p);
+    const QColor back = QtColors::toQColor(backColor_, QGuiApplication::palette());
     surface_->setAutoFillBackground(true);
+    // Setting the palette comes back as a PaletteChange: only a change is written.
+    if (surface_->palette().isBrushSet(QPalette::Active, QPalette::Window) && surface_->palette().color(QPalette::Window) == back)
+        return;
+    QPalette p = surface_->palette();
+    p.setColor(QPalette::Window, back);
+    surface_->setPalette(p);
 }
 
 void QtControlHost::setScaleSize(float width, float height)

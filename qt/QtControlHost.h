@@ -83,6 +83,8 @@ public:
     // A failure inside a handler that Qt's event delivery ran: it cannot pass
     // on to a caller, so it is reported here (and printed when nobody listens).
     void reportError(int number, const QString& description);
+    // Paints the surface again (a system BackColor follows the application palette).
+    void applyBackColor();
 
 Q_SIGNALS:
     void eventRaised(int number, QVariantList& arguments);
@@ -90,10 +92,11 @@ Q_SIGNALS:
     void errorRaised(int number, const QString& description);
     // A part's font changed (the control's font properties, or a style).
     void partFontChanged();
+    // What a part shows changed where its accessible texts depend on it (a
+    // panel's caption, a list's items).
+    void partContentChanged();
 
 private:
-    void applyBackColor();
-
     QPointer<QWidget> surface_;
     FontDesc defaultFont_;
     OleColor backColor_ = Colors::ButtonFace;

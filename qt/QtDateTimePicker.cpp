@@ -8,6 +8,9 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLocale>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace zev {
 
@@ -78,8 +81,8 @@ void QtDateTimePicker::applyColors()
     const QPalette app = QGuiApplication::palette();
     if (backColor_)
         p.setColor(QPalette::Base, QtColors::toQColor(*backColor_, app));
-    if (foreColor_) {
-        const QColor text = QtColors::toQColor(*foreColor_, app);
+    if (foreColor_ || backColor_) {
+        const QColor text = QtColors::readableText(foreColor_, QPalette::Text, backColor_, QPalette::Base, app);
         p.setColor(QPalette::Active, QPalette::Text, text);
         p.setColor(QPalette::Inactive, QPalette::Text, text);
     }
@@ -129,6 +132,20 @@ bool QtDateTimePicker::startFromToday(QEvent* event, bool passOn)
     return true;
 }
 
+void QtDateTimePicker::openCalendar(QDateTimeEdit& edit)
+{
+    // The one public way in: a press on the drop-down arrow.
+    QStyleOptionComboBox option;
+    option.initFrom(&edit);
+    option.editable = true;
+    option.subControls = QStyle::SC_All;
+    const QPointF arrow =
+        edit.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, &edit).center();
+    QMouseEvent press(QEvent::MouseButtonPress, arrow, edit.mapToGlobal(arrow), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&edit, &press);
+}
+
 bool QtDateTimePicker::filterEvent(QObject* watched, QEvent* event)
 {
     QDateTimeEdit* e = qobject_cast<QDateTimeEdit*>(qwidget());
@@ -141,6 +158,16 @@ bool QtDateTimePicker::filterEvent(QObject* watched, QEvent* event)
         calendar_ = e->calendarWidget();
         if (calendar_)
             watch(calendar_);
+    }
+    // Alt+Down (or F4) opens the calendar, as it opens any drop-down list;
+    // QDateTimeEdit itself opens it only for the mouse.
+    if (watched == e && event->type() == QEvent::KeyPress && e->calendarPopup() && e->isEnabled() && !e->isReadOnly()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto mods = key->modifiers() & ~Qt::KeypadModifier;
+        if ((key->key() == Qt::Key_Down && mods == Qt::AltModifier) || (key->key() == Qt::Key_F4 && mods == Qt::NoModifier)) {
+            openCalendar(*e);
+            return true;
+        }
     }
     if (calendar_ && watched == calendar_) {
         // The calendar of an empty field opens on today, not on the minimum.

@@ -36,6 +36,7 @@ private:
     void write(const QDateTime& value);
     // The user starts a date in an empty field.
     bool startFromToday(QEvent* event, bool passOn);
+    void openCalendar(QDateTimeEdit& edit);
 
     Font font_;
     QPointer<QCalendarWidget> calendar_;

@@ -238,7 +238,7 @@ void QtFlatEdit::applyColors()
     const QPalette app = QGuiApplication::palette();
     p.setColor(QPalette::Base, QtColors::toQColor(backColor_, app));
     // Disabled text keeps the theme's greyed colour.
-    const QColor text = QtColors::toQColor(foreColor_, app);
+    const QColor text = QtColors::readableText(foreColor_, QPalette::Text, backColor_, QPalette::Base, app);
     p.setColor(QPalette::Active, QPalette::Text, text);
     p.setColor(QPalette::Inactive, QPalette::Text, text);
     w->setPalette(p);

@@ -36,9 +36,13 @@ void QtLabel::applyColors()
     if (!w)
         return;
     QPalette p = w->palette();
-    p.setColor(QPalette::Window, QtColors::toQColor(backColor_, QGuiApplication::palette()));
-    if (foreColor_)
-        p.setColor(QPalette::WindowText, QtColors::toQColor(*foreColor_, QGuiApplication::palette()));
+    const QPalette app = QGuiApplication::palette();
+    p.setColor(QPalette::Window, QtColors::toQColor(backColor_, app));
+    // The theme's text stays the theme's unless it would not read on a fixed background.
+    const QColor text = QtColors::readableText(foreColor_, QPalette::WindowText, backColor_, QPalette::Window, app);
+    const bool own = foreColor_ || text != app.color(QPalette::Active, QPalette::WindowText);
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+        p.setColor(group, QPalette::WindowText, own ? text : app.color(group, QPalette::WindowText));
     w->setPalette(p);
 }
 

@@ -40,8 +40,8 @@ void QtPushButton::applyColors()
     const QPalette app = QGuiApplication::palette();
     if (backColor_)
         p.setColor(QPalette::Button, QtColors::toQColor(*backColor_, app));
-    if (foreColor_) {
-        const QColor text = QtColors::toQColor(*foreColor_, app);
+    if (foreColor_ || backColor_) {
+        const QColor text = QtColors::readableText(foreColor_, QPalette::ButtonText, backColor_, QPalette::Button, app);
         p.setColor(QPalette::Active, QPalette::ButtonText, text);
         p.setColor(QPalette::Inactive, QPalette::ButtonText, text);
     }

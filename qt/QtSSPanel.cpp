@@ -1,6 +1,7 @@
 #include "qt/QtSSPanel.h"
 
 #include "qt/QtColors.h"
+#include "qt/QtControlHost.h"
 #include "qt/QtFonts.h"
 
 #include <QGuiApplication>
@@ -32,6 +33,13 @@ QtSSPanel::QtSSPanel(const WidgetDesign& design, const FontDesc& font, QWidget* 
     };
 }
 
+void QtSSPanel::setCaption(const QString& caption)
+{
+    widget()->setText(caption);
+    if (QtControlHost* host = controlHost())
+        Q_EMIT host->partContentChanged();
+}
+
 void QtSSPanel::setBackColor(OleColor color)
 {
     backColor_ = color;
@@ -52,7 +60,8 @@ void QtSSPanel::applyColors()
     QPalette p = w->palette();
     const QPalette app = QGuiApplication::palette();
     p.setColor(QPalette::Window, QtColors::toQColor(backColor_, app));
-    p.setColor(QPalette::WindowText, QtColors::toQColor(foreColor_, app));
+    p.setColor(QPalette::WindowText,
+               QtColors::readableText(foreColor_, QPalette::WindowText, backColor_, QPalette::Window, app));
     w->setPalette(p);
 }
 

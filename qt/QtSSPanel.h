@@ -14,7 +14,7 @@ public:
     QtSSPanel(const WidgetDesign& design, const FontDesc& font, QWidget* parent, QtControlHost* host);
 
     QString Caption() const override { return widget()->text(); }
-    void setCaption(const QString& caption) override { widget()->setText(caption); }
+    void setCaption(const QString& caption) override;
     OleColor BackColor() const override { return backColor_; }
     void setBackColor(OleColor color) override;
     OleColor ForeColor() const override { return foreColor_; }

@@ -1,6 +1,7 @@
 #include "qt/ZEVControlWidget.h"
 
 #include "framework/MemoryPropertyBag.h"
+#include "qt/QtAccessibility.h"
 #include "qt/QtAdapter.h"
 #include "qt/QtColors.h"
 #include "qt/QtErrors.h"
@@ -96,6 +97,8 @@ ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QWidget* p
         d.showControlFont();
         d.scheduleRefit();
     });
+    QtAccessibility::installFactory();
+    connect(host, &QtControlHost::partContentChanged, this, [&d] { d.describe(); }, Qt::DirectConnection);
     // A container places a new control at its design size.
     host->setScaleSize(descriptor.designWidth, descriptor.designHeight);
     try {
@@ -123,6 +126,9 @@ ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QWidget* p
         connect(app, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
             if (old && isAncestorOf(old))
                 d_->focusLeft(now);
+            // A label may have been given this control as its buddy since it was shown.
+            else if (now && isAncestorOf(now))
+                d_->describe();
         });
     // A new control, as a container places one on a form.
     d.report([&] {
@@ -132,6 +138,7 @@ ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QWidget* p
     d.refit();
     if (QSizeF(host->ScaleWidth(), host->ScaleHeight()) != d.resizedAt)
         d.runResize();
+    d.describe();
 }
 
 ZEVControlWidget::~ZEVControlWidget()
@@ -243,6 +250,11 @@ void ZEVControlWidget::changeEvent(QEvent* event)
     case QEvent::StyleChange:
         d.scheduleRefit();
         break;
+    case QEvent::PaletteChange:
+        // The application's palette changed (a theme): a system BackColor follows it.
+        if (d.host) // not while the host itself is being made
+            d.host->applyBackColor();
+        break;
     default:
         break;
     }
@@ -261,6 +273,8 @@ void ZEVControlWidget::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     ZEVControlWidgetPrivate& d = *d_;
+    // Shown on its form: the labels around it are in place by now.
+    d.describe();
     if (d.fitPending)
         d.refit();
     // On another screen the same twips are other pixels.
@@ -413,6 +427,8 @@ void ZEVControlWidgetPrivate::runResize()
     dpiAtResize = QtUnits::logicalDpiX(&q);
     report([this] { control->Resize(); });
 }
+
+void ZEVControlWidgetPrivate::describe() { QtAccessibility::describe(q, descriptor.className, *host); }
 
 void ZEVControlWidgetPrivate::focusLeft(QWidget* now)
 {

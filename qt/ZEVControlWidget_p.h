@@ -87,6 +87,8 @@ public:
     void dispatch(int number, QVariantList& arguments);
     void notify(const QString& key);
     void focusLeft(QWidget* now);
+    // The accessible names and descriptions of the control and its parts, again.
+    void describe();
 
 private:
     template <typename W, typename... Args, std::size_t... I>
