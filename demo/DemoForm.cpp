@@ -409,8 +409,8 @@ bool DemoForm::search()
     if (proxy_->rowCount() > 0)
         table_->selectRow(0);
     QString text = QStringLiteral("Pesquisa por %1: %2 pedido(s) em %3 ms.")
-                       .arg(used.isEmpty() ? QStringLiteral("todos os pedidos") : used.join(QStringLiteral(", ")))
-                       .arg(resultCount_)
+                       .arg(used.isEmpty() ? QStringLiteral("todos os pedidos") : used.join(QStringLiteral(", ")),
+                            QLocale().toString(resultCount_))
                        .arg(lastQueryMilliseconds_);
     if (!ignored.isEmpty())
         text += QStringLiteral(" Fora do filtro: ") + ignored.join(QStringLiteral("; ")) + QLatin1Char('.');

@@ -35,6 +35,7 @@
 #include <QTest>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 using namespace zev;
 
@@ -179,10 +180,11 @@ void Tour::searchSteps(const QDate& today)
     });
 
     QTableView& table = form_.results();
-    step(QStringLiteral("itens"), QStringLiteral("Resultados: clica no título Total e dá duplo clique no primeiro pedido"), [&] {
+    step(QStringLiteral("itens"), QStringLiteral("Resultados: clica duas vezes no título Total e dá duplo clique no primeiro pedido"), [&] {
         QHeaderView& header = *table.horizontalHeader();
         const int x = header.sectionViewportPosition(OrdersModel::Total) + header.sectionSize(OrdersModel::Total) / 2;
-        QTest::mouseClick(header.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(x, header.height() / 2));
+        for (int i = 0; i < 2; ++i) // up, then down
+            QTest::mouseClick(header.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(x, header.height() / 2));
         const QRect first = table.visualRect(table.model()->index(0, OrdersModel::Customer));
         // A double click is a click, then a second press that arrives as the double click.
         QTest::mouseClick(table.viewport(), Qt::LeftButton, Qt::NoModifier, first.center());
@@ -190,13 +192,13 @@ void Tour::searchSteps(const QDate& today)
         QApplication::processEvents();
     }, [&] {
         QStringList p;
-        // One click on the title sorts up: the first row is the smallest order.
-        qint64 smallest = book.orders.front().totalCents;
+        // Two clicks on the title sort down: the first row is the largest order.
+        qint64 largest = 0;
         for (const orders::Order& o : book.orders)
-            smallest = std::min(smallest, o.totalCents);
+            largest = std::max(largest, o.totalCents);
         const QAbstractItemModel& m = *table.model();
-        expect(p, m.index(0, OrdersModel::Total).data(OrdersModel::SortRole).toLongLong() == smallest,
-               QStringLiteral("primeira linha: %1, menor pedido %2").arg(m.index(0, OrdersModel::Total).data().toString(), money(smallest)));
+        expect(p, m.index(0, OrdersModel::Total).data(OrdersModel::SortRole).toLongLong() == largest,
+               QStringLiteral("primeira linha: %1, maior pedido %2").arg(m.index(0, OrdersModel::Total).data().toString(), money(largest)));
         auto* dialog = form_.findChild<QDialog*>(QStringLiteral("dlgItensPedido"));
         expect(p, dialog && dialog->isVisible(), QStringLiteral("os itens do pedido não apareceram"));
         if (!dialog)
@@ -231,11 +233,11 @@ void Tour::searchSteps(const QDate& today)
         const QStringList rows = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         expect(p, rows.size() == orders::OrderCount + 1, QStringLiteral("linhas no CSV: %1").arg(rows.size()));
         // Fields split by ";" in pt_BR; the total is the last one, read back as the user's locale writes it.
-        double previous = -1;
+        double previous = std::numeric_limits<double>::infinity();
         int unordered = 0;
         for (int i = 1; i < rows.size(); ++i) {
             double total = 0;
-            if (!NumberEngine::current().tryRead(rows[i].section(QLatin1Char(';'), -1), total) || total < previous)
+            if (!NumberEngine::current().tryRead(rows[i].section(QLatin1Char(';'), -1), total) || total > previous)
                 ++unordered;
             previous = total;
         }
