@@ -18,6 +18,9 @@
 #include <QDate>
 #include <QDialog>
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -252,6 +255,32 @@ int Tour::run()
         expect(p, QFile::exists(form_.formFile()), QStringLiteral("arquivo não gravado"));
         p << messages_;
         messages_.clear();
+        return p;
+    });
+
+    step(QStringLiteral("arquivo-invalido"), QStringLiteral("Carrega um formulário com um período inválido: nada muda"), [&] {
+        QFile file(form_.formFile());
+        if (!file.open(QIODevice::ReadOnly))
+            throw std::runtime_error("the saved form cannot be read");
+        const QByteArray good = file.readAll();
+        file.close();
+        QJsonObject bad = QJsonDocument::fromJson(good).object();
+        bad.insert(QStringLiteral("lists"), QJsonObject{{QStringLiteral("zevProdutos"), QJsonArray{}}});
+        bad.insert(QStringLiteral("periods"), QJsonObject{{QStringLiteral("zevPeriodo"),
+                                                           QJsonObject{{QStringLiteral("preset"), QStringLiteral("Ontem")}}}});
+        auto write = [&](const QByteArray& data) {
+            if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data) != data.size())
+                throw std::runtime_error("the saved form cannot be written");
+            file.close();
+        };
+        write(QJsonDocument(bad).toJson());
+        expect(messages_, !form_.loadForm(), QStringLiteral("o arquivo inválido foi aceito"));
+        write(good);
+    }, [&] {
+        QStringList p = messages_;
+        messages_.clear();
+        expect(p, products.count() == 3, QStringLiteral("a lista mudou: %1 itens").arg(products.count()));
+        expect(p, form_.statusText().contains(QLatin1String("zevPeriodo")), QStringLiteral("aviso: ") + form_.statusText());
         return p;
     });
 
