@@ -1,8 +1,11 @@
 #include "DemoDatabase.h"
 
+#include "Orders.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
@@ -11,6 +14,10 @@
 #include <stdexcept>
 
 namespace {
+
+// Raised whenever the tables change: an older file is made again.
+constexpr int SchemaVersion = 2;
+const QString DateFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
 
 [[noreturn]] void fail(const QString& what, const QSqlError& error)
 {
@@ -59,10 +66,23 @@ DemoDatabase::DemoDatabase(const QString& path)
     db.setDatabaseName(path);
     if (!db.open())
         fail(QStringLiteral("cannot open %1").arg(path), db.lastError());
-    if (!existed || count(QStringLiteral("clientes")) <= 0) {
+    QSqlQuery version(db);
+    const bool current = existed && version.exec(QStringLiteral("PRAGMA user_version")) && version.next()
+        && version.value(0).toInt() == SchemaVersion;
+    version.finish();
+    if (!current || count(QStringLiteral("clientes")) <= 0 || count(QStringLiteral("pedidos")) <= 0) {
+        QElapsedTimer timer;
+        timer.start();
         create();
+        creationMilliseconds_ = timer.elapsed();
         createdNow_ = true;
     }
+    QSqlQuery info(db);
+    if (!info.exec(QStringLiteral("SELECT valor FROM demo_info WHERE chave = 'criado_em'")) || !info.next())
+        fail(QStringLiteral("the demo database has no creation day"), info.lastError());
+    createdOn_ = QDate::fromString(info.value(0).toString(), Qt::ISODate);
+    if (!createdOn_.isValid())
+        throw std::runtime_error("the demo database has no valid creation day");
 }
 
 DemoDatabase::~DemoDatabase()
@@ -79,22 +99,166 @@ void DemoDatabase::create()
     QSqlDatabase db = QSqlDatabase::database(connection_);
     QSqlQuery q(db);
     const char* ddl[] = {
+        "DROP TABLE IF EXISTS itens",
+        "DROP TABLE IF EXISTS pedidos",
+        "DROP TABLE IF EXISTS demo_info",
         "DROP TABLE IF EXISTS clientes",
         "DROP TABLE IF EXISTS vendedores",
         "DROP TABLE IF EXISTS produtos",
-        "CREATE TABLE clientes (codigo TEXT PRIMARY KEY, descricao TEXT NOT NULL, chave TEXT NOT NULL)",
+        "CREATE TABLE clientes (codigo TEXT PRIMARY KEY, descricao TEXT NOT NULL, chave TEXT NOT NULL UNIQUE)",
         "CREATE TABLE vendedores (descricao TEXT NOT NULL, chave TEXT PRIMARY KEY)",
-        "CREATE TABLE produtos (codigo TEXT PRIMARY KEY, descricao TEXT NOT NULL, chave TEXT NOT NULL)",
+        "CREATE TABLE produtos (codigo TEXT PRIMARY KEY, descricao TEXT NOT NULL, chave TEXT NOT NULL UNIQUE)",
+        "CREATE TABLE demo_info (chave TEXT PRIMARY KEY, valor TEXT NOT NULL)",
+        // Dates as local ISO text: they sort and compare as the dates do.
+        "CREATE TABLE pedidos (numero INTEGER PRIMARY KEY, data TEXT NOT NULL, cliente TEXT NOT NULL,"
+        " vendedor TEXT NOT NULL, itens INTEGER NOT NULL, total_centavos INTEGER NOT NULL)",
+        "CREATE TABLE itens (pedido INTEGER NOT NULL, linha INTEGER NOT NULL, produto TEXT NOT NULL,"
+        " quantidade INTEGER NOT NULL, preco_centavos INTEGER NOT NULL, PRIMARY KEY (pedido, linha))",
     };
-    for (const char* sql : ddl)
-        if (!q.exec(QString::fromLatin1(sql)))
-            fail(QStringLiteral("cannot create the tables"), q.lastError());
-    db.transaction();
-    load(QStringLiteral("clientes"), QStringLiteral(":/demo/data/clientes.csv"), true);
-    load(QStringLiteral("vendedores"), QStringLiteral(":/demo/data/vendedores.csv"), false);
-    load(QStringLiteral("produtos"), QStringLiteral(":/demo/data/produtos.csv"), true);
-    if (!db.commit())
-        fail(QStringLiteral("cannot store the demo data"), db.lastError());
+    // One transaction: tables, data and indexes appear together or not at all.
+    if (!db.transaction())
+        fail(QStringLiteral("cannot start storing the demo data"), db.lastError());
+    try {
+        for (const char* sql : ddl)
+            if (!q.exec(QString::fromLatin1(sql)))
+                fail(QStringLiteral("cannot create the tables"), q.lastError());
+        load(QStringLiteral("clientes"), QStringLiteral(":/demo/data/clientes.csv"), true);
+        load(QStringLiteral("vendedores"), QStringLiteral(":/demo/data/vendedores.csv"), false);
+        load(QStringLiteral("produtos"), QStringLiteral(":/demo/data/produtos.csv"), true);
+        createOrders(QDate::currentDate());
+        // The filter's columns; indexes made after the rows are filled are made faster.
+        const char* indexes[] = {
+            "CREATE INDEX pedidos_data ON pedidos (data)",
+            "CREATE INDEX pedidos_cliente ON pedidos (cliente, data)",
+            "CREATE INDEX pedidos_vendedor ON pedidos (vendedor, data)",
+            "CREATE INDEX itens_produto ON itens (produto, pedido)",
+        };
+        for (const char* sql : indexes)
+            if (!q.exec(QString::fromLatin1(sql)))
+                fail(QStringLiteral("cannot index the orders"), q.lastError());
+        if (!q.exec(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion)))
+            fail(QStringLiteral("cannot mark the database"), q.lastError());
+        if (!db.commit())
+            fail(QStringLiteral("cannot store the demo data"), db.lastError());
+    } catch (...) {
+        q.finish();
+        db.rollback();
+        throw;
+    }
+}
+
+void DemoDatabase::createOrders(const QDate& day)
+{
+    const QStringList customers = keys(QStringLiteral("clientes"));
+    const QStringList salespeople = keys(QStringLiteral("vendedores"));
+    const QStringList products = keys(QStringLiteral("produtos"));
+    const orders::Book book = orders::generate(day, int(customers.size()), int(salespeople.size()), int(products.size()));
+
+    QSqlDatabase db = database();
+    QSqlQuery info(db);
+    info.prepare(QStringLiteral("INSERT INTO demo_info (chave, valor) VALUES ('criado_em', ?)"));
+    info.addBindValue(day.toString(Qt::ISODate));
+    if (!info.exec())
+        fail(QStringLiteral("cannot store the creation day"), info.lastError());
+
+    QSqlQuery order(db), line(db);
+    order.prepare(QStringLiteral("INSERT INTO pedidos (numero, data, cliente, vendedor, itens, total_centavos)"
+                                 " VALUES (?, ?, ?, ?, ?, ?)"));
+    line.prepare(QStringLiteral("INSERT INTO itens (pedido, linha, produto, quantidade, preco_centavos)"
+                                " VALUES (?, ?, ?, ?, ?)"));
+    for (const orders::Order& o : book.orders) {
+        order.bindValue(0, o.number);
+        order.bindValue(1, o.when.toString(DateFormat));
+        order.bindValue(2, customers.at(o.customer));
+        order.bindValue(3, salespeople.at(o.salesperson));
+        order.bindValue(4, int(o.lines.size()));
+        order.bindValue(5, o.totalCents);
+        if (!order.exec())
+            fail(QStringLiteral("cannot store the orders"), order.lastError());
+        for (std::size_t i = 0; i < o.lines.size(); ++i) {
+            line.bindValue(0, o.number);
+            line.bindValue(1, int(i) + 1);
+            line.bindValue(2, products.at(o.lines[i].product));
+            line.bindValue(3, o.lines[i].quantity);
+            line.bindValue(4, o.lines[i].unitCents);
+            if (!line.exec())
+                fail(QStringLiteral("cannot store the order lines"), line.lastError());
+        }
+    }
+}
+
+QStringList DemoDatabase::keys(const QString& table) const
+{
+    QSqlQuery q(database());
+    if (!q.exec(QStringLiteral("SELECT chave FROM %1 ORDER BY rowid").arg(table)))
+        fail(QStringLiteral("cannot read %1").arg(table), q.lastError());
+    QStringList result;
+    while (q.next())
+        result << q.value(0).toString();
+    return result;
+}
+
+QSqlQuery DemoDatabase::findOrders(const OrderFilter& filter) const
+{
+    QStringList where;
+    QVariantList values;
+    if (!filter.customer.isEmpty()) {
+        where << QStringLiteral("p.cliente = ?");
+        values << filter.customer;
+    }
+    if (!filter.salesperson.isEmpty()) {
+        where << QStringLiteral("p.vendedor = ?");
+        values << filter.salesperson;
+    }
+    if (!filter.products.isEmpty()) {
+        QStringList marks;
+        for (const QString& key : filter.products) {
+            marks << QStringLiteral("?");
+            values << key;
+        }
+        where << QStringLiteral("EXISTS (SELECT 1 FROM itens i WHERE i.pedido = p.numero AND i.produto IN (%1))")
+                     .arg(marks.join(QLatin1Char(',')));
+    }
+    if (filter.minimumCents > 0) {
+        where << QStringLiteral("p.total_centavos >= ?");
+        values << filter.minimumCents;
+    }
+    if (filter.from.isValid()) {
+        where << QStringLiteral("p.data >= ?");
+        values << filter.from.toString(DateFormat);
+    }
+    if (filter.to.isValid()) {
+        where << QStringLiteral("p.data <= ?");
+        values << filter.to.toString(DateFormat);
+    }
+    QString sql = QStringLiteral("SELECT p.numero, p.data, c.descricao, v.descricao, p.itens, p.total_centavos"
+                                 " FROM pedidos p JOIN clientes c ON c.chave = p.cliente"
+                                 " JOIN vendedores v ON v.chave = p.vendedor");
+    if (!where.isEmpty())
+        sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
+    sql += QStringLiteral(" ORDER BY p.data DESC, p.numero DESC");
+    QSqlQuery q(database());
+    if (!q.prepare(sql))
+        fail(QStringLiteral("cannot prepare the order search"), q.lastError());
+    for (const QVariant& v : values)
+        q.addBindValue(v);
+    if (!q.exec())
+        fail(QStringLiteral("the order search failed"), q.lastError());
+    return q;
+}
+
+std::vector<DemoDatabase::OrderLine> DemoDatabase::orderLines(int number) const
+{
+    QSqlQuery q(database());
+    q.prepare(QStringLiteral("SELECT pr.codigo, pr.descricao, i.quantidade, i.preco_centavos FROM itens i"
+                             " JOIN produtos pr ON pr.chave = i.produto WHERE i.pedido = ? ORDER BY i.linha"));
+    q.addBindValue(number);
+    if (!q.exec())
+        fail(QStringLiteral("cannot read the order's lines"), q.lastError());
+    std::vector<OrderLine> lines;
+    while (q.next())
+        lines.push_back({q.value(0).toString(), q.value(1).toString(), q.value(2).toInt(), q.value(3).toLongLong()});
+    return lines;
 }
 
 void DemoDatabase::load(const QString& table, const QString& resource, bool withCode)

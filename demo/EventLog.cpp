@@ -5,6 +5,9 @@
 #include "qt/ZEVControlWidget.h"
 
 #include <QFontDatabase>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
 
 namespace {
 QString describe(const QVariant& v)
@@ -17,11 +20,27 @@ QString describe(const QVariant& v)
 }
 } // namespace
 
-EventLog::EventLog(QWidget* parent) : QPlainTextEdit(parent)
+namespace {
+const QString NoteIndent = QStringLiteral("    ");
+// A long session logs every keystroke; the view keeps the newest lines.
+constexpr int MaxBlocks = 5000;
+}
+
+EventLog::EventLog(QWidget* parent) : QTextEdit(parent)
 {
     setReadOnly(true);
+    setAcceptRichText(false);
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setPlaceholderText(QStringLiteral("Os eventos dos controles aparecem aqui."));
+    document()->setMaximumBlockCount(MaxBlocks);
+    QScrollBar* bar = verticalScrollBar();
+    // The range grows when a line is laid out, which may be after add() returns
+    // (and is when the log first overflows): follow it there.
+    connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int, int maximum) {
+        if (following_)
+            bar->setValue(maximum);
+    });
+    connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) { following_ = value >= bar->maximum(); });
 }
 
 void EventLog::watch(zev::ZEVControlWidget& control)
@@ -41,7 +60,7 @@ void EventLog::watch(zev::ZEVControlWidget& control)
             });
 }
 
-void EventLog::note(const QString& line) { add(QStringLiteral("    ") + line); }
+void EventLog::note(const QString& line) { add(NoteIndent + line); }
 
 QStringList EventLog::eventsSince(int from) const { return events_.mid(from); }
 
@@ -50,5 +69,20 @@ void EventLog::add(const QString& line, const QString& event)
     lines_ << line;
     if (!event.isEmpty())
         events_ << event;
-    appendPlainText(line);
+    // The indent is a margin rather than spaces, so wrapped lines keep it.
+    const bool isNote = line.startsWith(NoteIndent);
+    const QString text = isNote ? line.mid(NoteIndent.size()) : line;
+    const qreal em = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    QTextBlockFormat format;
+    format.setLeftMargin(isNote ? 4 * em : 2 * em);
+    format.setTextIndent(isNote ? 0 : -2 * em);
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    if (document()->isEmpty())
+        cursor.setBlockFormat(format);
+    else
+        cursor.insertBlock(format);
+    cursor.insertText(text);
+    if (following_)
+        verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }

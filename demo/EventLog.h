@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QStringList>
 #include <QVariantList>
 
@@ -9,8 +9,11 @@ class ZEVControlWidget;
 }
 
 // The panel that shows the controls' events as they are raised, with their
-// arguments, and what the demo's handlers answered.
-class EventLog : public QPlainTextEdit {
+// arguments, and what the demo's handlers answered. It follows new lines
+// while the user has it scrolled to the end, and stays where the user
+// scrolled otherwise. A line too long for the panel wraps under its own
+// start: events hang, notes keep their indent.
+class EventLog : public QTextEdit {
     Q_OBJECT
 public:
     explicit EventLog(QWidget* parent = nullptr);
@@ -23,8 +26,12 @@ public:
     int eventCount() const { return int(events_.size()); }
     QStringList eventsSince(int from) const;
 
+    // True while the view keeps the newest line in sight.
+    bool following() const { return following_; }
+
 private:
     void add(const QString& line, const QString& event = QString());
+    bool following_ = true;
     QStringList lines_;
     QStringList events_;
 };

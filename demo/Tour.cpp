@@ -18,8 +18,12 @@
 #include <QDate>
 #include <QDialog>
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <cstdio>
 
@@ -68,6 +72,21 @@ void Tour::typeCode(QWidget& edit, const QString& text, int key, bool clickAtEnd
     QTest::keyClick(&edit, Qt::Key(key));
 }
 
+QPushButton& Tour::button(const QString& name) const
+{
+    auto* b = form_.findChild<QPushButton*>(name);
+    if (!b)
+        throw std::runtime_error(("no button " + name).toStdString());
+    return *b;
+}
+
+void Tour::click(QWidget& widget)
+{
+    QApplication::setActiveWindow(widget.window());
+    QTest::mouseClick(&widget, Qt::LeftButton);
+    QApplication::processEvents();
+}
+
 void Tour::step(const QString& name, const QString& title, const std::function<void()>& act, const Check& check)
 {
     ++number_;
@@ -102,7 +121,11 @@ int Tour::run()
             messages_ << box->text();
         dialog.accept();
     });
-    form_.resize(form_.sizeHint().expandedTo(QSize(1000, 560)));
+    // The window as it opens on the smallest screen it is made for: 1024×700 at 100%, 1280×800 at 150%
+    // (less a title bar and a panel).
+    const qreal scale = form_.devicePixelRatioF();
+    const QSize screen = scale >= 1.5 ? QSize(1280, 800 - 64) : QSize(1024, 700 - 64);
+    form_.resize((QSizeF(screen) / scale).toSize().expandedTo(form_.minimumSizeHint()));
     form_.show();
     // Focus events reach only an active window; a display-less platform activates none by itself.
     form_.activateWindow();
@@ -111,6 +134,8 @@ int Tour::run()
         std::printf("  (the window did not become active: focus events may be missing)\n");
     QApplication::processEvents();
 
+    // "Today" for every check, taken once: a check never compares two different days around midnight.
+    const QDate today = QDate::currentDate();
     auto& customer = form_.customer();
     auto& salesperson = form_.salesperson();
     auto& products = form_.products();
@@ -180,7 +205,6 @@ int Tour::run()
         return p;
     });
 
-    const QDate today = QDate::currentDate();
     auto pickPreset = [&](int index) {
         auto& combo = static_cast<QComboBox&>(real(period.Control_dtpCombo()));
         QTest::mouseClick(&combo, Qt::LeftButton);
@@ -208,16 +232,59 @@ int Tour::run()
         return p;
     });
 
-    step(QStringLiteral("salvo"), QStringLiteral("Salva o formulário em JSON e carrega de volta"), [&] {
-        form_.saveForm();
-        form_.loadForm();
+    QDateTime savedStart, savedEnd;
+    step(QStringLiteral("salvo"), QStringLiteral("Salva o formulário, limpa o filtro e carrega o formulário de volta"), [&] {
+        messages_.clear();
+        savedStart = period.periodStart();
+        savedEnd = period.periodEnd();
+        expect(messages_, form_.saveForm(), QStringLiteral("salvar falhou"));
+        click(button(QStringLiteral("btnLimpar")));
+        expect(messages_, products.count() == 0 && !period.periodStart().isValid(), QStringLiteral("Limpar não esvaziou o filtro"));
+        expect(messages_, form_.loadForm(), QStringLiteral("carregar falhou: ") + form_.statusText());
     }, [&] {
         QStringList p;
         expect(p, amount.Text() == QLatin1String("1500"), QStringLiteral("valor após carregar: ") + amount.Text());
         expect(p, customer.Code() == QLatin1String("000007") && customer.Loaded(), QStringLiteral("cliente após carregar: ") + customer.Code());
+        expect(p, salesperson.PrimaryKey() == QLatin1String("VEN-002"), QStringLiteral("vendedor após carregar: ") + salesperson.PrimaryKey());
+        expect(p, products.count() == 3, QStringLiteral("itens da lista após carregar: %1").arg(products.count()));
+        for (int i = 0; i < 3 && i < products.count(); ++i)
+            expect(p, products.GetPkey(qint16(i)) == QStringLiteral("PRD-%1").arg(5001 + i), QStringLiteral("chave %1 após carregar: ").arg(i) + products.GetPkey(qint16(i)));
+        expect(p, period.period() == ZEVDateRangeWidget::ThisMonth, QStringLiteral("período após carregar: %1").arg(period.period()));
+        expect(p, period.periodStart() == savedStart && period.periodEnd() == savedEnd,
+               QStringLiteral("datas após carregar: %1 a %2").arg(show(period.periodStart()), show(period.periodEnd())));
         expect(p, QFile::exists(form_.formFile()), QStringLiteral("arquivo não gravado"));
+        p << messages_;
+        messages_.clear();
         return p;
     });
+
+    step(QStringLiteral("arquivo-invalido"), QStringLiteral("Carrega um formulário com um período inválido: nada muda"), [&] {
+        QFile file(form_.formFile());
+        if (!file.open(QIODevice::ReadOnly))
+            throw std::runtime_error("the saved form cannot be read");
+        const QByteArray good = file.readAll();
+        file.close();
+        QJsonObject bad = QJsonDocument::fromJson(good).object();
+        bad.insert(QStringLiteral("lists"), QJsonObject{{QStringLiteral("zevProdutos"), QJsonArray{}}});
+        bad.insert(QStringLiteral("periods"), QJsonObject{{QStringLiteral("zevPeriodo"),
+                                                           QJsonObject{{QStringLiteral("preset"), QStringLiteral("Ontem")}}}});
+        auto write = [&](const QByteArray& data) {
+            if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data) != data.size())
+                throw std::runtime_error("the saved form cannot be written");
+            file.close();
+        };
+        write(QJsonDocument(bad).toJson());
+        expect(messages_, !form_.loadForm(), QStringLiteral("o arquivo inválido foi aceito"));
+        write(good);
+    }, [&] {
+        QStringList p = messages_;
+        messages_.clear();
+        expect(p, products.count() == 3, QStringLiteral("a lista mudou: %1 itens").arg(products.count()));
+        expect(p, form_.statusText().contains(QLatin1String("zevPeriodo")), QStringLiteral("aviso: ") + form_.statusText());
+        return p;
+    });
+
+    searchSteps(today);
 
     std::printf("\n== Registro de eventos\n");
     for (const QString& line : form_.log().lines())

@@ -5,6 +5,8 @@
 #include <functional>
 
 class DemoForm;
+class QDate;
+class QPushButton;
 class QWidget;
 
 // Drives the demo form as a user would, with real key and mouse input, checks
@@ -22,6 +24,12 @@ private:
     void screenshot(const QString& name);
     // Clicks into the edit (at its start, or its end), types the text, then presses key.
     void typeCode(QWidget& edit, const QString& text, int key, bool clickAtEnd = false);
+    QPushButton& button(const QString& name) const;
+    void click(QWidget& widget);
+    // The order searches, checked against figures the tour works out from
+    // the generated orders themselves; then the results' table, the export,
+    // the event log and the window's size.
+    void searchSteps(const QDate& today);
 
     DemoForm& form_;
     QString directory_;

@@ -9,6 +9,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QLocale>
+#include <QScreen>
 #include <QStandardPaths>
 #include <cstdio>
 #include <stdexcept>
@@ -68,7 +69,11 @@ int main(int argc, char** argv)
         DemoForm form(database, formFile);
         if (!tour.isEmpty())
             return Tour(form, tour).run();
-        form.resize(1000, 560);
+        // As large as it is meant to be, but never larger than the screen.
+        QSize size(1180, 760);
+        if (const QScreen* screen = form.screen())
+            size = size.boundedTo(screen->availableSize() * 0.95);
+        form.resize(size.expandedTo(form.minimumSizeHint()));
         form.show();
         return app.exec();
     } catch (const std::exception& e) {
