@@ -204,7 +204,7 @@ def check(pyatspi, app, pid):
                 return node
         return None
 
-    panel = wait_for("the found description on the customer's panel", found_description, 30)
+    panel = wait_for("the found description on the customer's panel", found_description, 90)
     if not panel.name.startswith("Cliente, descrição: "):
         problems.append("the description panel reads %r" % panel.name)
 
@@ -215,7 +215,7 @@ def check(pyatspi, app, pid):
         descriptions = [e for e in heard if e[0].endswith("accessible-description") and e[1] == "Cliente, código"]
         return (names, descriptions) if names and descriptions else None
 
-    names, descriptions = wait_for("the found description heard as a name and a description change", announced, 30)
+    names, descriptions = wait_for("the found description heard as a name and a description change", announced, 90)
     if len(names) != 1 or len(descriptions) != 1:
         problems.append("the found description is announced %d and %d times" % (len(names), len(descriptions)))
 
