@@ -81,6 +81,12 @@ TEST(ZEVDescriptionOnly, TypingLoadsAndEmptyingUnloads)
     EXPECT_EQ(f.host.eventNames().mid(3), (QStringList{"DescChange", "Unload", "DescChange"}));
     EXPECT_FALSE(f.c.Loaded());
     EXPECT_EQ(f.c.PrimaryKey(), "P1");
+    // Typing inside the text: the setter's write-back leaves the caret after the key typed.
+    f.host.type(f.box, "ana");
+    f.box.setSelStart(1);
+    f.host.type(f.box, "x");
+    EXPECT_EQ(f.c.Description(), "axna");
+    EXPECT_EQ(f.box.SelStart(), 2);
 }
 TEST(ZEVDescriptionOnly, SearchByKeyKeepsTheTextSearchByButtonLoadsAndFocuses)
 {
