@@ -3,6 +3,7 @@
 // Standard or Currency produced does not read back as the number it shows.
 
 #include "numeric/NumberEngine.h"
+#include "tests/NumberOracle.h"
 
 #include <QLocale>
 
@@ -43,54 +44,13 @@ const NumberEngine& engine(int index)
     std::abort();
 }
 
-// The number a formatted text shows, found without the engine's reader:
-// the digits, decimal separator and exponent between the first and last
-// digit, with the sign taken from around them; strtod rounds.
-double shown(const NumberEngine& e, const QString& text)
-{
-    const NumberLocale& l = e.locale();
-    auto isDigit = [&](qsizetype i) {
-        const char16_t c = text[i].unicode();
-        return (c >= u'0' && c <= u'9') || (c >= l.zeroDigit() && c <= l.zeroDigit() + 9);
-    };
-    qsizetype first = 0;
-    while (first < text.size() && !isDigit(first))
-        ++first;
-    qsizetype last = text.size() - 1;
-    while (last > first && !isDigit(last))
-        --last;
-    const qsizetype point = first - l.decimalSeparator().size();
-    if (point >= 0 && QStringView(text).sliced(point).startsWith(l.decimalSeparator())
-        && (point == 0 || QStringView(u"-+( \u00A0\u202F\u2212\u200E\u200F\u061C").contains(text[point - 1])))
-        first = point;
-    bool negative = false;
-    for (QStringView part : { QStringView(text).first(first), QStringView(text).sliced(last + 1) })
-        negative = negative || part.contains(u'(') || part.contains(u'-') || part.contains(l.minusSign());
-    std::string ascii;
-    for (qsizetype i = first; i <= last; ++i) {
-        const char16_t c = text[i].unicode();
-        if (isDigit(i))
-            ascii += char(c <= u'9' ? c : u'0' + (c - l.zeroDigit()));
-        else if (QStringView(text).sliced(i).startsWith(l.decimalSeparator()))
-            ascii += '.';
-        else if (c == u'E' || c == u'e')
-            ascii += 'e';
-        else if ((c == u'-' || c == u'+') && !ascii.empty() && ascii.back() == 'e')
-            ascii += char(c);
-    }
-    if (text.contains(u'%') || text.contains(l.percentSign()))
-        ascii += "e-2";
-    const double v = std::strtod(ascii.c_str(), nullptr);
-    return negative ? -v : v;
-}
-
 // `text` was made from `value` showing `places` decimals (-1: 15 digits).
 void checkLaw(const char* what, const NumberEngine& e, double value, const QString& text, int places)
 {
     double back = 0;
     if (!e.tryRead(text, back))
         fail(what, e, value, text);
-    if (back != shown(e, text))
+    if (back != zev::testing::shownNumber(e, text))
         fail(what, e, value, text);
     const double tolerance = (places < 0 ? 0 : 0.5 * std::pow(10.0, -places)) * (1 + 1e-9)
         + std::fabs(value) * 1e-14 + 1e-320;
@@ -142,7 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString pattern = QString::fromLatin1(kNumberPatterns[mode % kPatternCount]);
     const QString out = e.formatPattern(value, pattern);
     double back = 0;
-    if (!e.tryRead(out, back) || back != shown(e, out))
+    if (!e.tryRead(out, back) || back != zev::testing::shownNumber(e, out))
         fail("pattern", e, value, out + QLatin1String(" <- ") + pattern);
     return 0;
 }

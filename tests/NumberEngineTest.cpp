@@ -1,6 +1,7 @@
 #include "framework/ControlError.h"
 #include "numeric/DecimalDigits.h"
 #include "numeric/NumberEngine.h"
+#include "tests/NumberOracle.h"
 
 #include <QLocale>
 
@@ -34,47 +35,6 @@ const NumberEngine& engineFor(const char* name)
 }
 
 QString u(const char* utf8) { return QString::fromUtf8(utf8); }
-
-// Independent of the engine's reader: keeps the digits, the decimal
-// separator and the exponent of a formatted text, drops everything else,
-// and lets strtod find the nearest double.
-double oracle(const NumberEngine& engine, const QString& text)
-{
-    const NumberLocale& l = engine.locale();
-    auto isDigit = [&](qsizetype i) {
-        const char16_t c = text[i].unicode();
-        return (c >= u'0' && c <= u'9') || (c >= l.zeroDigit() && c <= l.zeroDigit() + 9);
-    };
-    qsizetype first = 0;
-    while (first < text.size() && !isDigit(first))
-        ++first;
-    const qsizetype point = first - l.decimalSeparator().size();
-    if (point >= 0 && QStringView(text).sliced(point).startsWith(l.decimalSeparator()) && (point == 0 || QStringView(u"-+( \u00A0\u202F\u2212\u200E\u200F\u061C").contains(text[point - 1])))
-        first = point; // ",5", not the "." that ends a symbol such as "Nu."
-    qsizetype last = text.size() - 1;
-    while (last > first && !isDigit(last))
-        --last;
-    const QStringView outside[2] = { QStringView(text).first(first), QStringView(text).sliced(last + 1) };
-    bool negative = false;
-    for (QStringView part : outside)
-        negative = negative || part.contains(u'(') || part.contains(u'-') || part.contains(l.minusSign());
-    std::string ascii;
-    for (qsizetype i = first; i <= last; ++i) {
-        const char16_t c = text[i].unicode();
-        if (isDigit(i))
-            ascii += char(c <= u'9' ? c : u'0' + (c - l.zeroDigit()));
-        else if (QStringView(text).sliced(i).startsWith(l.decimalSeparator()))
-            ascii += '.';
-        else if (c == u'E' || c == u'e')
-            ascii += 'e';
-        else if ((c == u'-' || c == u'+') && !ascii.empty() && ascii.back() == 'e')
-            ascii += char(c);
-    }
-    if (text.contains(u'%'))
-        ascii += "e-2"; // no pattern here mixes % with an exponent
-    const double v = std::strtod(ascii.c_str(), nullptr);
-    return negative ? -v : v;
-}
 
 // ---- Digits as shown -----------------------------------------------------
 
@@ -431,7 +391,7 @@ TEST(NumberEngine, RoundTripLaw)
             for (const QString& text : texts) {
                 double back = 0;
                 ASSERT_TRUE(e.tryRead(text, back)) << name << " " << v << " [" << text.toStdString() << "]";
-                ASSERT_EQ(back, oracle(e, text)) << name << " " << v << " [" << text.toStdString() << "]";
+                ASSERT_EQ(back, zev::testing::shownNumber(e, text)) << name << " " << v << " [" << text.toStdString() << "]";
             }
             // Shown and re-shown: formatting the value read back changes nothing.
             double back = 0;
@@ -456,7 +416,7 @@ TEST(NumberEngine, RoundTripInEveryLocale)
             for (const QString& text : { e.general(v), e.formatStandard(v), e.formatCurrency(v) }) {
                 double back = 0;
                 ASSERT_TRUE(e.tryRead(text, back)) << locale.name().toStdString() << " [" << text.toStdString() << "]";
-                EXPECT_EQ(back, oracle(e, text)) << locale.name().toStdString() << " [" << text.toStdString() << "]";
+                EXPECT_EQ(back, zev::testing::shownNumber(e, text)) << locale.name().toStdString() << " [" << text.toStdString() << "]";
             }
         }
         // What QLocale itself prints reads too, where its digits are ours.
@@ -464,7 +424,7 @@ TEST(NumberEngine, RoundTripInEveryLocale)
             for (const QString& text : { locale.toCurrencyString(-1234.5), locale.toString(-1234567.25, 'f', 2) }) {
                 double back = 0;
                 EXPECT_TRUE(e.tryRead(text, back)) << locale.name().toStdString() << " [" << text.toStdString() << "]";
-                EXPECT_EQ(back, oracle(e, text)) << locale.name().toStdString() << " [" << text.toStdString() << "]";
+                EXPECT_EQ(back, zev::testing::shownNumber(e, text)) << locale.name().toStdString() << " [" << text.toStdString() << "]";
             }
         }
     }

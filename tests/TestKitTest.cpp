@@ -32,7 +32,7 @@ struct Form1 {
 };
 } // namespace
 
-// What the widget-contract scenarios (tests/qt/ContractTest.cpp) run over this
+// What the widget-contract scenarios (tests/qt/ControlScenarioTest.cpp) run over this
 // kit and Qt alike is not repeated here; these are the kit's remaining rules.
 TEST(TestKit, TypingTakesAnyCharacter)
 {

@@ -358,7 +358,6 @@ TEST(ZEVDateRange, PropertiesAreSavedAndReloaded)
     DateRange reloaded(at("2024-05-15 14:35:20"));
     reloaded.control->Initialize();
     reloaded.control->ReadProperties(bag);
-    // The values come back (the round-trip suite compares them); only Appearance notifies.
     EXPECT_EQ(reloaded.host.propertyChanges, QStringList{"Appearance"}); // the colour loads silently
 
     MemoryPropertyBag system;
@@ -376,19 +375,6 @@ TEST(ZEVDateRange, IsCreatedByNameAndByClassIdentifier)
     ASSERT_NE(identity, nullptr);
     const ClassDescriptor& desc = ZEVDateRange::descriptor();
     EXPECT_EQ(identity->descriptor(), &desc);
-    EXPECT_TRUE(desc.events.empty());
-    EXPECT_TRUE(desc.defaultEvent.isEmpty());
-    const std::pair<const char*, quint32> ids[] = {
-        {"Control_dtpInicio", 0x40030003}, {"Control_dtpFim", 0x40030002}, {"Control_dtpCombo", 0x40030001},
-        {"Control_lblLabel", 0x40030000},  {"Appearance", 0x68030001},     {"BackColor", 0x68030000},
-    };
-    ASSERT_EQ(desc.members.size(), std::size(ids));
-    for (size_t i = 0; i < desc.members.size(); ++i) {
-        EXPECT_EQ(desc.members[i].name, ids[i].first);
-        EXPECT_EQ(quint32(desc.members[i].dispId), ids[i].second) << ids[i].first;
-        EXPECT_FALSE(desc.members[i].hidden);
-    }
-
     TestHost byFactory;
     auto viaFactory = ComRuntime::instance().CreateControl(identity->clsid.toString(), byFactory);
     auto* range = dynamic_cast<ZEVDateRange*>(viaFactory.get());

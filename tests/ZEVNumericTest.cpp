@@ -277,16 +277,6 @@ TEST_F(NumericTest, SaveAndReload)
     field.WriteProperties(fresh);
     EXPECT_EQ(fresh.size(), 0) << fresh.keys().join(",").toStdString();
 
-    {
-        TestHost h;
-        ZEVNumeric f(h);
-        f.Initialize();
-        f.ReadProperties(fresh);
-        EXPECT_EQ(h.edit("txtValue").Text(), "0,00");
-        EXPECT_EQ(h.edit("txtValue").Alignment(), 1);
-        EXPECT_EQ(h.edit("txtValue").ForeColor(), Colors::Black);
-    }
-
     field.setText("1234,5");
     field.setCustomFormat("#,##0.0");
     field.setAllowNegative(false);
@@ -328,7 +318,8 @@ TEST_F(NumericTest, AStoredTextIsReadInTheLocaleOfTheLoadingMachine)
     ZEVNumeric f(h);
     f.Initialize();
     f.ReadProperties(bag);
-    EXPECT_NE(f.Text(), "1234.5"); // "," is a group separator here
+    EXPECT_EQ(f.Text(), "12345"); // "," is a group separator here
+    EXPECT_EQ(h.edit("txtValue").Text(), "12,345.00");
     f.setText("1234.5");
     EXPECT_EQ(h.edit("txtValue").Text(), "1,234.50");
     EXPECT_EQ(f.Text(), "1234.5");
@@ -347,10 +338,4 @@ TEST_F(NumericTest, AboutBoxResizeAndClassFactory)
     EXPECT_EQ(txt().Width(), 2000);
     EXPECT_EQ(txt().Height(), 300);
     EXPECT_EQ(txt().Left(), 0);
-
-    const auto* info = ZEVNumeric::descriptor().member("Appearance");
-    ASSERT_NE(info, nullptr);
-    EXPECT_EQ(quint32(info->dispId), 0x6803000Cu);
-    EXPECT_EQ(quint32(ZEVNumeric::descriptor().member("Text")->dispId), 0x68030000u);
-    EXPECT_EQ(ZEVNumeric::descriptor().member("AboutBox")->dispId, -552);
 }

