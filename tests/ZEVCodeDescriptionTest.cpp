@@ -295,23 +295,8 @@ TEST(ZEVCodeDescription, HostHandlersThatSetPropertiesEnd)
     EXPECT_TRUE(g.c.Loaded());
 }
 
-TEST(ZEVCodeDescription, SavesOnlyWhatDiffersAndReloadsALoadedRecord)
+TEST(ZEVCodeDescription, StoredFontsGiveTheirNamesOnly)
 {
-    MemoryPropertyBag defaults;
-    Lookup().c.WriteProperties(defaults);
-    EXPECT_EQ(defaults.keys(), (QStringList{"CodeFont", "DescriptionFont"}));
-    Lookup saved;
-    saved.loadRecord("42");
-    saved.c.setCodeSize(6);
-    saved.c.setFontBold(true);
-    MemoryPropertyBag bag;
-    saved.c.WriteProperties(bag);
-    EXPECT_EQ(bag.keys(), (QStringList{"Code", "CodeFont", "CodeSize", "Description", "DescriptionFont", "FontBold",
-                                       "Loaded", "PrimaryKey"}));
-    Lookup reloaded(false);
-    reloaded.c.ReadProperties(bag);
-    EXPECT_EQ(reloaded.host.eventNames(), (QStringList{"CodeChange", "Unload", "CodeChange", "Load", "DescChange"}));
-    // Stored fonts give their names only; the Font... keys decide the rest, for both fonts.
     MemoryPropertyBag fonts;
     fonts.insert("CodeFont", QVariant::fromValue(FontDesc{"Courier New", 20, false, true}));
     fonts.insert("FontSize", qint32(12));

@@ -325,15 +325,11 @@ TEST(ZEVDateRange, LayoutCentresTheLabelBetweenThePickers)
     }
 }
 
-TEST(ZEVDateRange, PropertiesAreSavedAndReloaded)
+TEST(ZEVDateRange, AppearanceAndBackColourNotifyAndColourTheLabelNotTheCombo)
 {
     DateRange d(at("2024-05-15 14:35:20"));
     d.started();
     EXPECT_EQ(d.host.propertyChanges, (QStringList{"Appearance", "BackColor"}));
-    MemoryPropertyBag defaults;
-    d.control->WriteProperties(defaults);
-    EXPECT_EQ(defaults.size(), 0);
-
     const OleColor comboColour = d.combo().BackColor();
     d.host.clearLog();
     d.control->setAppearance(1);
@@ -350,23 +346,6 @@ TEST(ZEVDateRange, PropertiesAreSavedAndReloaded)
         EXPECT_EQ(e.Number(), 6);
     }
     EXPECT_EQ(d.control->Appearance(), 1);
-
-    MemoryPropertyBag bag;
-    d.control->WriteProperties(bag);
-    EXPECT_EQ(bag.keys(), (QStringList{"Appearance", "BackColor"}));
-
-    DateRange reloaded(at("2024-05-15 14:35:20"));
-    reloaded.control->Initialize();
-    reloaded.control->ReadProperties(bag);
-    EXPECT_EQ(reloaded.host.propertyChanges, QStringList{"Appearance"}); // the colour loads silently
-
-    MemoryPropertyBag system;
-    system.insert("BackColor", qint32(0x80000005));
-    reloaded.control->ReadProperties(system);
-    EXPECT_EQ(reloaded.control->BackColor(), 0x80000005u);
-    EXPECT_EQ(reloaded.control->Appearance(), 0);
-    system.insert("Appearance", QString("abc"));
-    EXPECT_THROW(reloaded.control->ReadProperties(system), ControlError);
 }
 
 TEST(ZEVDateRange, IsCreatedByNameAndByClassIdentifier)

@@ -182,28 +182,6 @@ TEST(ZEVDescriptionOnly, ColoursFontsAndAppearance)
     f.c.setPrimaryKey("x");
     EXPECT_TRUE(f.host.journal.isEmpty());
 }
-TEST(ZEVDescriptionOnly, SavesAndReloads)
-{
-    DescLookup f;
-    MemoryPropertyBag defaults;
-    f.c.WriteProperties(defaults);
-    EXPECT_EQ(defaults.keys(), QStringList{"Font"});
-    DescLookup fromDefaults(false);
-    fromDefaults.c.ReadProperties(defaults);
-    EXPECT_EQ(fromDefaults.host.eventNames(), (QStringList{"Unload", "DescChange"}));
-    EXPECT_FALSE(fromDefaults.c.Loaded());
-    EXPECT_TRUE(fromDefaults.c.ShowF3());
-
-    f.answer(true);
-    f.host.type(f.box, "Ana");
-    f.host.pressKey(f.box, KeyCodes::Return);
-    f.c.setFontSize(10);
-    f.c.setBackColor(Colors::Blue);
-    MemoryPropertyBag bag;
-    f.c.WriteProperties(bag);
-    EXPECT_EQ(bag.keys(), (QStringList{"BackColor", "Description", "Font", "FontSize", "Loaded", "PrimaryKey"}));
-}
-
 TEST(ZEVDescriptionOnly, LaysOutBoxAndButtonWithoutMinimumHeight)
 {
     const std::tuple<float, float, bool, float, float> cases[] = {

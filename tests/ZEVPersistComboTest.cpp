@@ -380,52 +380,6 @@ TEST(ZEVPersistCombo, LaysOutTwoRows)
     EXPECT_THROW(f.c.setShowF3(true), ControlError); // the setter passes the failure on
 }
 
-TEST(ZEVPersistCombo, SavesAndReloadsItsProperties)
-{
-    MemoryPropertyBag bag;
-    Sheet saved;
-    saved.c.WriteProperties(bag);
-    EXPECT_EQ(bag.keys(), (QStringList{"CodeFont", "DescriptionFont"}));
-    Sheet f;
-    f.c.AddItem("Alpha", "1");
-    f.c.setCodeSize(6);
-    f.c.setCodeMaxLength(6);
-    f.c.setAllowItemDuplication(true);
-    f.c.setShowCodeInCombo(true);
-    f.c.setCodeBackColor(Colors::ButtonFace);
-    f.c.setFieldPkey("id_cliente");
-    f.c.setCode("000042");
-    f.c.setDescription("Cliente");
-    f.c.setFontSize(12);
-    f.c.setFontBold(true);
-    f.c.CodeFont().setName("Verdana");
-    f.c.setLoaded(false);
-    bag.clear();
-    f.c.WriteProperties(bag);
-    EXPECT_EQ(bag.keys(), (QStringList{"AllowItemDuplication", "Code", "CodeBackColor", "CodeFont", "CodeSize",
-                                       "CodeMaxLength", "Description", "DescriptionFont", "FieldPkey", "FontBold",
-                                       "FontSize", "ShowCodeInCombo"}));
-    EXPECT_EQ(bag.ReadProperty("CodeBackColor"), QVariant(qint32(0x8000000F)));
-
-    // The stored fonts give their names only; weight and size come from the Font... keys.
-    FontDesc stored = VariantConvert::toFont(bag.ReadProperty("CodeFont"));
-    stored.italic = true;
-    bag.insert("CodeFont", QVariant::fromValue(stored));
-    Sheet loaded(false);
-    loaded.c.ReadProperties(bag);
-    EXPECT_EQ(loaded.host.eventNames(), (QStringList{"CodeChange", "CodeChange", "DescChange", "Load"}));
-    EXPECT_FALSE(loaded.c.Loaded()); // the "Loaded" key decides
-    EXPECT_EQ(loaded.c.Code() + "|" + loaded.c.Description() + "|" + loaded.c.FieldPkey(), "000042|Cliente|id_cliente");
-    EXPECT_EQ(loaded.c.CodeSize() * 100 + loaded.c.CodeMaxLength(), 606);
-    EXPECT_EQ(loaded.txtCode.font().value(), (FontDesc{"Verdana", 12, true, false, false, false, 700, 0}));
-    EXPECT_EQ(loaded.txtDescription.font().value(), (FontDesc{"Tahoma", 12, true, false, false, false, 700, 0}));
-    EXPECT_EQ(loaded.cboListing.font().value(), (FontDesc{QStringLiteral("Courier New"), 8.25}));
-    EXPECT_EQ(loaded.cboListing.ListCount(), 0);
-    EXPECT_TRUE(loaded.c.ShowCodeInCombo() && loaded.c.AllowItemDuplication());
-    loaded.host.pressKey(loaded.txtDescription, KeyCodes::Return); // no key came with the saved record
-    EXPECT_EQ(loaded.cboListing.List(0), "000042 - Cliente" + Gap);
-}
-
 TEST(ZEVPersistCombo, AccessorsLiveFromInitializeToTerminate)
 {
     // Accessors live from Initialize to Terminate; About names the class.
