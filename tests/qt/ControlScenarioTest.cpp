@@ -57,7 +57,7 @@ public:
     virtual ~Rig() = default;
     virtual const char* layer() const = 0;
     virtual ControlHost& host() = 0;
-    virtual std::vector<Widget*> widgets() = 0;
+    virtual const std::vector<std::unique_ptr<Widget>>& widgets() = 0;
     virtual void start() = 0; // shows the form, with no widget focused
     Control* control = nullptr;
 
@@ -74,7 +74,7 @@ public:
 
     Widget& w(const char* name)
     {
-        for (Widget* x : widgets())
+        for (const auto& x : widgets())
             if (x->Name() == QLatin1String(name))
                 return *x;
         throw std::logic_error(name);
@@ -143,44 +143,29 @@ public:
 
     QString state()
     {
-        if (txtA) {
-            const QDateTime d = dtp->Value();
-            return QStringLiteral("txtA=%1@%2+%3 txtB=%4 cbo=%5:%6 dtp=%7")
-                .arg(txtA->Text())
-                .arg(txtA->SelStart())
-                .arg(txtA->SelLength())
-                .arg(txtB->Text())
-                .arg(cbo->ListIndex())
-                .arg(cbo->Text(), d.isValid() ? d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QStringLiteral("null"));
-        }
+        const auto date = [](const QDateTime& d) {
+            return d.isValid() ? d.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QStringLiteral("null");
+        };
+        const auto n = [](double v) { return QString::number(v); };
+        if (txtA)
+            return "txtA=" + txtA->Text() + "@" + n(txtA->SelStart()) + "+" + n(txtA->SelLength()) + " txtB=" + txtB->Text()
+                   + " cbo=" + n(cbo->ListIndex()) + ":" + cbo->Text() + " dtp=" + date(dtp->Value());
         QStringList parts;
-        for (Widget* x : widgets()) {
-            QString s = QStringLiteral("%1[%2,%3,%4,%5%6%7]")
-                            .arg(x->Name())
-                            .arg(x->Left())
-                            .arg(x->Top())
-                            .arg(x->Width())
-                            .arg(x->Height())
-                            .arg(x->Visible() ? "" : " hidden")
-                            .arg(x->Enabled() ? "" : " disabled");
-            if (auto* e = dynamic_cast<FlatEdit*>(x))
-                s += QStringLiteral("=\"%1\"@%2+%3 fg%4 bg%5 al%6")
-                         .arg(e->Text())
-                         .arg(e->SelStart())
-                         .arg(e->SelLength())
-                         .arg(hex(e->ForeColor()), hex(e->BackColor()))
-                         .arg(e->Alignment());
-            else if (auto* p = dynamic_cast<SSPanel*>(x))
-                s += QStringLiteral("=\"%1\" bg%2").arg(p->Caption(), hex(p->BackColor()));
-            else if (auto* c = dynamic_cast<ComboBox*>(x)) {
+        for (const auto& x : widgets()) {
+            QString s = x->Name() + "[" + n(x->Left()) + "," + n(x->Top()) + "," + n(x->Width()) + "," + n(x->Height())
+                        + (x->Visible() ? "" : " hidden") + (x->Enabled() ? "" : " disabled") + "]";
+            if (auto* e = dynamic_cast<FlatEdit*>(x.get()))
+                s += "=\"" + e->Text() + "\"@" + n(e->SelStart()) + "+" + n(e->SelLength()) + " fg" + hex(e->ForeColor())
+                     + " bg" + hex(e->BackColor()) + " al" + n(e->Alignment());
+            else if (auto* p = dynamic_cast<SSPanel*>(x.get()))
+                s += "=\"" + p->Caption() + "\" bg" + hex(p->BackColor());
+            else if (auto* c = dynamic_cast<ComboBox*>(x.get())) {
                 QStringList items;
                 for (qint32 i = 0; i < c->ListCount() && i < 3; ++i)
                     items << c->List(i).trimmed();
-                s += QStringLiteral("=%1 of %2 (%3)").arg(c->ListIndex()).arg(c->ListCount()).arg(items.join('|'));
-            } else if (auto* d = dynamic_cast<DateTimePicker*>(x)) {
-                const QDateTime v = d->Value();
-                s += "=" + (v.isValid() ? v.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QStringLiteral("null"));
-            }
+                s += "=" + n(c->ListIndex()) + " of " + n(c->ListCount()) + " (" + items.join('|') + ")";
+            } else if (auto* d = dynamic_cast<DateTimePicker*>(x.get()))
+                s += "=" + date(d->Value());
             parts << s;
         }
         parts << "focus=" + activeName();
@@ -228,13 +213,7 @@ public:
     }
     const char* layer() const override { return "test kit"; }
     ControlHost& host() override { return host_; }
-    std::vector<Widget*> widgets() override
-    {
-        std::vector<Widget*> all;
-        for (const auto& x : host_.widgets())
-            all.push_back(x.get());
-        return all;
-    }
+    const std::vector<std::unique_ptr<Widget>>& widgets() override { return host_.widgets(); }
     void start() override {}
     void focus(Widget& x) override { host_.focus(x); }
     void type(Widget& x, const QString& text) override { host_.type(x, text); }
@@ -315,13 +294,7 @@ public:
     }
     const char* layer() const override { return "Qt"; }
     ControlHost& host() override { return form_ ? *form_ : widget_->host(); }
-    std::vector<Widget*> widgets() override
-    {
-        std::vector<Widget*> all;
-        for (const auto& x : (form_ ? *form_ : widget_->host()).widgets())
-            all.push_back(x.get());
-        return all;
-    }
+    const std::vector<std::unique_ptr<Widget>>& widgets() override { return (form_ ? *form_ : widget_->host()).widgets(); }
     void focus(Widget& x) override
     {
         if (!q(x)->hasFocus())
