@@ -102,6 +102,9 @@ def start_display():
 
 def walk(node, depth=0):
     yield node, depth
+    # The results table holds thousands of cells, none of them a control's part.
+    if node.getRoleName() in ("table", "tree table"):
+        return
     for i in range(node.childCount):
         child = node.getChildAtIndex(i)
         if child is not None:
