@@ -197,8 +197,21 @@ def check(pyatspi, app, pid):
                                            "object:property-change:accessible-description")
     subprocess.check_call(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(pid), "--class", "zev-demo",
                            "windowfocus", "--sync"])
-    key("alt+c")
+    # Each key waits for its effect before the next: on a loaded machine the
+    # demo may still be busy with its first search when the keys arrive.
+    code = next(n for n, d in walk(controls["Cliente"]) if d == 1 and n.name == "Cliente, código")
+
+    def code_focused():
+        if states(code).contains(pyatspi.STATE_FOCUSED):
+            return True
+        key("alt+c")
+        time.sleep(0.5)
+        return False
+
+    wait_for("the customer's code box focused by its mnemonic", code_focused, 90)
     typed("7")
+    wait_for("the typed code in the customer's code box",
+             lambda: "7" in code.queryText().getText(0, -1), 90)
     key("F3")
 
     def found_description():
