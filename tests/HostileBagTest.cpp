@@ -4,7 +4,7 @@
 // keys missing or unknown. Loading ends in a usable control that saves a bag
 // which loads again, or fails with one of the container's conversion errors.
 
-#include "framework/ComRuntime.h"
+#include "library/ComRuntime.h"
 #include "framework/Control.h"
 #include "framework/ControlError.h"
 #include "framework/KeyCodes.h"

@@ -12,7 +12,7 @@
 // Every choice comes from one seed: a failure names the seed and the step, and
 // ZEV_SESSION_SEED replays it.
 
-#include "framework/ComRuntime.h"
+#include "library/ComRuntime.h"
 #include "framework/Control.h"
 #include "framework/ControlError.h"
 #include "framework/MemoryPropertyBag.h"
