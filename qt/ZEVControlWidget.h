@@ -11,7 +11,7 @@
 
 namespace zev {
 
-class ClassDescriptor;
+struct ClassDescriptor;
 class Control;
 class PropertyBag;
 class QtControlHost;

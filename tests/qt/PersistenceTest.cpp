@@ -184,6 +184,8 @@ TEST(QtFormPersistence, MalformedFormsAreRefusedWholeBeforeAnythingChanges)
         {"a font without Weight", withProperty(tagged("Font", noWeight)), "the font has no Weight"},
         {"a font of size 0", withProperty(tagged("Font", zeroSize)), "font Size 0 is out of range"},
         {"a value without a type", withProperty(QJsonObject{{QStringLiteral("key"), QStringLiteral("Count")}}), "no type"},
+        // Well formed, but a value the control itself refuses (tried off the form first).
+        {"a value the control refuses", withProperty(tagged("String", QStringLiteral("abc"))), "control tinyB"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
