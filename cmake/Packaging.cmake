@@ -84,7 +84,7 @@ set(CPACK_DEBIAN_DESIGNER_PACKAGE_DEPENDS
 set(CPACK_DEBIAN_DESIGNER_PACKAGE_RECOMMENDS "designer-qt6")
 set(CPACK_COMPONENT_DESIGNER_DESCRIPTION
   "ZEVSuiteControls: data-entry controls for business forms (Qt Designer plugin)\n\
-The five controls in Qt Designer's widget box (group \"ZEV Suite Controls\"), their\n\
+The five controls in Qt Designer's widget box (group ZEV Suite Controls), their\n\
 properties with tooltips, a format editor with a live preview on ZEVNumeric and a\n\
 preview of the preset periods on ZEVDateRange. QUiLoader finds it as well.")
 
