@@ -64,7 +64,11 @@ DateRangePreviewDialog::DateRangePreviewDialog(const QLocale& locale, QWidget* p
         table->setItem(r, 2, new QTableWidgetItem(date(rows[r].end)));
     }
     table->resizeColumnsToContents();
-    table->setMinimumSize(table->horizontalHeader()->length() + 40, 24 * 19);
+    table->horizontalHeader()->setStretchLastSection(true);
+    // Every period in sight, without scrolling.
+    table->setMinimumSize(table->horizontalHeader()->length() + 2 * table->frameWidth() + 4,
+                          table->horizontalHeader()->height() + table->verticalHeader()->length()
+                              + 2 * table->frameWidth() + 4);
     layout->addWidget(table);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

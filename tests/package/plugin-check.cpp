@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLibraryInfo>
 #include <QUiLoader>
+#include <QWidget>
 #include <cstdio>
 #include <memory>
 
