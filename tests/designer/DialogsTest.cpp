@@ -1,11 +1,17 @@
 // The logic of the Designer plugin's dialogs, without Designer: the numeric
-// format editor's preview and refusal, and the preview of the date range's
-// preset periods.
+// format editor's preview and refusal, the preview of the date range's
+// preset periods, and the task menus the plugin's extension factory gives.
 
 #include "designer/DateRangePreviewDialog.h"
 #include "designer/NumericFormatDialog.h"
+#include "designer/ZEVTaskMenu.h"
+#include "qt/ZEVDateRangeWidget.h"
 #include "testkit/TestClock.h"
 
+#include <QtDesigner/QExtensionManager>
+
+#include <QAction>
+#include <QLineEdit>
 #include <QLocale>
 #include <gtest/gtest.h>
 
@@ -117,4 +123,25 @@ TEST_F(PtBr, DateRangePreviewListsThe18PresetsForToday)
     EXPECT_EQ(rows[5].end.date(), QDate(2024, 5, 15));
     EXPECT_EQ(rows[3].start.date(), QDate(2024, 5, 1)); // Esse Mês
     DateRangePreviewDialog dialog(ptBR, nullptr, clock); // builds
+}
+
+TEST(DesignerTaskMenus, TheFactoryGivesTheNumericAndTheDateRangeTheirEntries)
+{
+    QExtensionManager manager;
+    manager.registerExtensions(new ZEVTaskMenuFactory(&manager), Q_TYPEID(QDesignerTaskMenuExtension));
+    ZEVNumericWidget numeric;
+    auto* menu = qt_extension<QDesignerTaskMenuExtension*>(&manager, &numeric);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->taskActions().size(), 1);
+    EXPECT_EQ(menu->taskActions()[0]->text(), QStringLiteral("Editar formato…"));
+    EXPECT_EQ(menu->preferredEditAction(), menu->taskActions()[0]);
+
+    ZEVDateRangeWidget range;
+    auto* periods = qt_extension<QDesignerTaskMenuExtension*>(&manager, &range);
+    ASSERT_NE(periods, nullptr);
+    ASSERT_EQ(periods->taskActions().size(), 1);
+    EXPECT_EQ(periods->taskActions()[0]->text(), QStringLiteral("Ver períodos de hoje…"));
+
+    QLineEdit other;
+    EXPECT_EQ(qt_extension<QDesignerTaskMenuExtension*>(&manager, &other), nullptr);
 }
