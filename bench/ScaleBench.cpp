@@ -6,7 +6,7 @@
 // the C heap in use (mallinfo2, which also sees Qt's own string and list
 // buffers), beside those of an empty host alone.
 
-#include "framework/ComRuntime.h"
+#include "library/ComRuntime.h"
 #include "framework/Control.h"
 #include "framework/MemoryPropertyBag.h"
 #include "testkit/TestHost.h"

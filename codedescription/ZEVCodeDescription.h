@@ -7,6 +7,7 @@
 #include "framework/OleColor.h"
 #include "framework/PushButton.h"
 #include "framework/SSPanel.h"
+#include "framework/ZEVCoreExport.h"
 
 #include <QString>
 
@@ -16,7 +17,7 @@ namespace zev {
 // or the button raise Search; the host looks the record up, sets Description
 // and hands back the primary key, and the control counts as loaded until the
 // code changes again.
-class ZEVCodeDescription : public Control {
+class ZEV_CORE_EXPORT ZEVCodeDescription : public Control {
 public:
     // Event numbers of __ZEVCodeDescription.
     enum Event : int {

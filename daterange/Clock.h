@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/ZEVCoreExport.h"
+
 #include <QDateTime>
 #include <memory>
 
@@ -8,7 +10,7 @@ namespace zev {
 // Where the date range control reads "now". The system's local clock by
 // default; a host (or a test) may hand the control another one, so that
 // "today" can be fixed.
-class Clock {
+class ZEV_CORE_EXPORT Clock {
 public:
     virtual ~Clock() = default;
 

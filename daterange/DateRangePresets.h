@@ -1,6 +1,7 @@
 #pragma once
 
 #include "daterange/Clock.h"
+#include "framework/ZEVCoreExport.h"
 
 #include <QDateTime>
 #include <QStringList>
@@ -13,7 +14,7 @@ class DateTimePicker;
 
 // The preset periods of the date range control: the labels of its combo, and
 // the start and end that a label stands for on a given day.
-class DateRangePresets {
+class ZEV_CORE_INTERNAL_EXPORT DateRangePresets {
 public:
     // "<===== Customizado ====>": a period set by hand.
     static constexpr qint32 CustomIndex = 0;

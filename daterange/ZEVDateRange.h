@@ -2,6 +2,7 @@
 
 #include "daterange/Clock.h"
 #include "framework/Control.h"
+#include "framework/ZEVCoreExport.h"
 
 #include <memory>
 
@@ -16,7 +17,7 @@ class Label;
 // between them. The host reads the period straight from the pickers. Choosing
 // a preset overwrites both pickers; editing a picker by hand returns the combo
 // to "<===== Customizado ====>". The control raises no events.
-class ZEVDateRange : public Control {
+class ZEV_CORE_EXPORT ZEVDateRange : public Control {
 public:
     explicit ZEVDateRange(ControlHost& host);
     ~ZEVDateRange() override;

@@ -6,6 +6,7 @@
 #include "framework/Font.h"
 #include "framework/OleColor.h"
 #include "framework/PushButton.h"
+#include "framework/ZEVCoreExport.h"
 
 #include <QString>
 
@@ -14,7 +15,7 @@ namespace zev {
 // A lookup field with a description box only: the user types (part of) a
 // description and presses Enter or F3, or clicks "F3"; the host answers Search
 // and the control reports through Loaded and PrimaryKey whether it holds a record.
-class ZEVDescriptionOnly : public Control {
+class ZEV_CORE_EXPORT ZEVDescriptionOnly : public Control {
 public:
     // Event numbers of __ZEVDescriptionOnly.
     enum Event : int {

@@ -7,7 +7,6 @@
 
 namespace zev {
 
-struct ClassDescriptor;
 class ZEVControlWidget;
 
 // One control in Designer's widget box: its Qt class, header, toolbox image,
@@ -22,7 +21,8 @@ public:
         const char* header;
         const char* toolTip;
         const char* whatsThis;
-        const ClassDescriptor& (*descriptor)();
+        const char* control;  // the control's class (ZEVNumeric...)
+        int toolboxImage;     // the resource identifier of its toolbox image
         ZEVControlWidget* (*create)(QWidget* parent);
         const QMetaObject* meta;
     };

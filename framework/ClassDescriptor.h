@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/ZEVCoreExport.h"
+
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -44,7 +46,7 @@ constexpr qint32 Enabled = -514;
 
 // What a control class publishes about itself: members with their identifiers,
 // events with theirs, its default event, and how to create it.
-struct ClassDescriptor {
+struct ZEV_CORE_EXPORT ClassDescriptor {
     QString className;
     std::vector<MemberInfo> members;
     std::vector<EventInfo> events;

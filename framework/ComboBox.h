@@ -3,6 +3,7 @@
 #include "framework/Font.h"
 #include "framework/OleColor.h"
 #include "framework/Widget.h"
+#include "framework/ZEVCoreExport.h"
 
 #include <optional>
 
@@ -10,7 +11,7 @@ namespace zev {
 
 // A drop-down list. A ListIndex write raises Click before it returns; so does a
 // selection by the user. Indexes are 0-based, -1 for none.
-class ComboBox : public Widget {
+class ZEV_CORE_EXPORT ComboBox : public Widget {
 public:
     WidgetKind Kind() const override { return WidgetKind::ComboBox; }
 

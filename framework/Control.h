@@ -3,12 +3,13 @@
 #include "framework/ClassDescriptor.h"
 #include "framework/ControlHost.h"
 #include "framework/PropertyBag.h"
+#include "framework/ZEVCoreExport.h"
 
 namespace zev {
 
 // What the container sees of every control: its class and its lifecycle.
 // A control talks to the outside only through its host and its widgets.
-class Control {
+class ZEV_CORE_EXPORT Control {
 public:
     explicit Control(ControlHost& host);
     virtual ~Control();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/ZEVCoreExport.h"
+
 #include <QString>
 #include <exception>
 #include <string>
@@ -18,7 +20,7 @@ enum ErrorNumber : int {
 // The one failure type of the library: an error number plus a description.
 // A failed widget or host call throws it; it passes on to the caller unless
 // a control states a handler.
-class ControlError : public std::exception {
+class ZEV_CORE_EXPORT ControlError : public std::exception {
 public:
     explicit ControlError(int number, QString description = QString());
 

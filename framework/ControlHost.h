@@ -25,7 +25,7 @@ struct LibraryVersion {
 // through CreateWidget); Initialize; InitProperties (new) or ReadProperties
 // (saved); Resize whenever the size changes; WriteProperties whenever the form
 // is saved; Terminate before destruction.
-class ControlHost {
+class ZEV_CORE_EXPORT ControlHost {
 public:
     virtual ~ControlHost() = default;
 
@@ -81,6 +81,7 @@ W& createWidget(ControlHost& host, const WidgetDesign& design);
 } // namespace zev
 
 #include "framework/ControlError.h"
+#include "framework/ZEVCoreExport.h"
 
 template <typename W>
 W& zev::createWidget(ControlHost& host, const WidgetDesign& design)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/Widget.h"
+#include "framework/ZEVCoreExport.h"
 
 #include <QDateTime>
 
@@ -9,7 +10,7 @@ namespace zev {
 // A date picker. Value is a local date-time with one-second resolution; a null
 // QDateTime stands for Null (no date). Writes of Value raise no Change; a date
 // set by the user does.
-class DateTimePicker : public Widget {
+class ZEV_CORE_EXPORT DateTimePicker : public Widget {
 public:
     WidgetKind Kind() const override { return WidgetKind::DateTimePicker; }
 

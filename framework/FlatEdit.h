@@ -3,13 +3,14 @@
 #include "framework/Font.h"
 #include "framework/OleColor.h"
 #include "framework/Widget.h"
+#include "framework/ZEVCoreExport.h"
 
 namespace zev {
 
 // A one-line edit box. A Text write raises Change only when the text differs,
 // and leaves the caret at 0. Key events pass their arguments by reference: the
 // widget honours what the handlers leave (KeyAscii 0 cancels the character).
-class FlatEdit : public Widget {
+class ZEV_CORE_EXPORT FlatEdit : public Widget {
 public:
     WidgetKind Kind() const override { return WidgetKind::FlatEdit; }
 

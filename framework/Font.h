@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/ZEVCoreExport.h"
+
 #include <QMetaType>
 #include <QString>
 #include <functional>
@@ -38,7 +40,7 @@ struct FontDesc {
 // A widget's font object. Controls hand out a reference to it, so a host that
 // changes an attribute changes the widget's font at once; the widget layer
 // listens through onChanged to redraw.
-class Font {
+class ZEV_CORE_EXPORT Font {
 public:
     explicit Font(FontDesc value = FontDesc()) : value_(std::move(value)) {}
     Font(const Font&) = delete;

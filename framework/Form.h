@@ -1,13 +1,14 @@
 #pragma once
 
 #include "framework/Widget.h"
+#include "framework/ZEVCoreExport.h"
 
 #include <QString>
 
 namespace zev {
 
 // A form of the library's own, made by the widget layer from a FormDesign.
-class Form {
+class ZEV_CORE_EXPORT Form {
 public:
     virtual ~Form() = default;
     virtual QString Name() const = 0;

@@ -2,10 +2,11 @@
 
 #include "framework/OleColor.h"
 #include "framework/Widget.h"
+#include "framework/ZEVCoreExport.h"
 
 namespace zev {
 
-class Label : public Widget {
+class ZEV_CORE_EXPORT Label : public Widget {
 public:
     WidgetKind Kind() const override { return WidgetKind::Label; }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/PropertyBag.h"
+#include "framework/ZEVCoreExport.h"
 
 #include <QMap>
 #include <QStringList>
@@ -8,7 +9,7 @@
 namespace zev {
 
 // A property bag held in memory, in key order of first write.
-class MemoryPropertyBag : public PropertyBag {
+class ZEV_CORE_INTERNAL_EXPORT MemoryPropertyBag : public PropertyBag {
 public:
     QVariant ReadProperty(const QString& key, const QVariant& defaultValue = QVariant()) const override;
     void WriteProperty(const QString& key, const QVariant& value,

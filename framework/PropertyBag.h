@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/ZEVCoreExport.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -8,7 +10,7 @@ namespace zev {
 // The store a control saves its design-time properties into and loads them from.
 // Values are QVariants of qint16 (Integer), qint32 (Long, colours), double,
 // QString, bool or FontDesc (a font object).
-class PropertyBag {
+class ZEV_CORE_EXPORT PropertyBag {
 public:
     virtual ~PropertyBag() = default;
 

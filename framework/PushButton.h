@@ -2,10 +2,11 @@
 
 #include "framework/Font.h"
 #include "framework/Widget.h"
+#include "framework/ZEVCoreExport.h"
 
 namespace zev {
 
-class PushButton : public Widget {
+class ZEV_CORE_EXPORT PushButton : public Widget {
 public:
     WidgetKind Kind() const override { return WidgetKind::PushButton; }
 

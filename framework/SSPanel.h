@@ -3,11 +3,12 @@
 #include "framework/Font.h"
 #include "framework/OleColor.h"
 #include "framework/Widget.h"
+#include "framework/ZEVCoreExport.h"
 
 namespace zev {
 
 // A framed, read-only text panel.
-class SSPanel : public Widget {
+class ZEV_CORE_EXPORT SSPanel : public Widget {
 public:
     WidgetKind Kind() const override { return WidgetKind::SSPanel; }
 

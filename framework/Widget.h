@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/ZEVCoreExport.h"
+
 #include <QString>
 #include <functional>
 
@@ -9,7 +11,7 @@ enum class WidgetKind { FlatEdit, PushButton, ComboBox, DateTimePicker, SSPanel,
 
 // What every widget of a control offers. Positions and sizes are twips.
 // Implementations refuse a negative Width or Height with error 380.
-class Widget {
+class ZEV_CORE_EXPORT Widget {
 public:
     virtual ~Widget() = default;
 

@@ -2,6 +2,7 @@
 
 #include "framework/Form.h"
 #include "framework/WidgetDesign.h"
+#include "framework/ZEVCoreExport.h"
 
 #include <memory>
 
@@ -12,7 +13,7 @@ class Label;
 
 // The library's about form: one instance for the whole library, made on first
 // use by the widget layer of the host that first asks for it.
-class frmAbout {
+class ZEV_CORE_INTERNAL_EXPORT frmAbout {
 public:
     static const FormDesign& Design();
 

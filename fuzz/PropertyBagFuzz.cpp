@@ -15,7 +15,7 @@
 //                   (24-bit count, up to a million), 10 font (name, raw size,
 //                   flags, weight, charset), 11 a list or byte array.
 
-#include "framework/ComRuntime.h"
+#include "library/ComRuntime.h"
 #include "framework/Control.h"
 #include "framework/ControlError.h"
 #include "framework/KeyCodes.h"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/ZEVCoreExport.h"
 #include "numeric/NumberLocale.h"
 
 #include <QString>
@@ -20,7 +21,7 @@ namespace zev {
 //
 // Non-finite values (never produced by reading) are shown as "NaN",
 // "Infinity" and "-Infinity" by every format; these texts do not read.
-class NumberEngine {
+class ZEV_CORE_INTERNAL_EXPORT NumberEngine {
 public:
     enum class ReadResult {
         Ok,

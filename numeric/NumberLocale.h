@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/ZEVCoreExport.h"
+
 #include <QString>
 
 class QLocale;
@@ -12,7 +14,7 @@ namespace zev {
 // QLocale has no API for grouping sizes or currency patterns, so fromQLocale
 // derives them from QLocale's own output for probe values: whatever QLocale
 // prints, the engine prints the same way and can read back.
-class NumberLocale {
+class ZEV_CORE_INTERNAL_EXPORT NumberLocale {
 public:
     // Text around the digits of a currency amount, e.g. "R$\u00A0" + "" or
     // "(" + "\u00A0€)". It includes the sign or the parentheses of negatives.

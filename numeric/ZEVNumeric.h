@@ -3,6 +3,7 @@
 #include "framework/Control.h"
 #include "framework/Enumerations.h"
 #include "framework/FlatEdit.h"
+#include "framework/ZEVCoreExport.h"
 
 namespace zev {
 
@@ -11,7 +12,7 @@ class NumberEngine;
 // A one-line numeric field: keeps its text readable as a number, shows it in
 // the Standard, Currency or a custom format, colours it by sign, can refuse
 // negative numbers and can show a zero whenever it is emptied.
-class ZEVNumeric : public Control {
+class ZEV_CORE_EXPORT ZEVNumeric : public Control {
 public:
     enum Event { Change = 1, KeyDown = 2, KeyPress = 3, KeyUp = 4 };
 

@@ -6,6 +6,7 @@
 #include "framework/FlatEdit.h"
 #include "framework/PushButton.h"
 #include "framework/WidgetDesign.h"
+#include "framework/ZEVCoreExport.h"
 
 namespace zev {
 
@@ -13,7 +14,7 @@ namespace zev {
 // collects the records found. Each list entry holds its record's code,
 // description and primary key inside its own text; the control keeps no other
 // copy of them.
-class ZEVPersistCombo : public Control {
+class ZEV_CORE_EXPORT ZEVPersistCombo : public Control {
 public:
     // Event numbers, in the order the event interface declares them.
     enum Event : int {

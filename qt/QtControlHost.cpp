@@ -1,7 +1,7 @@
 #include "qt/QtControlHost.h"
 
 #include "framework/Control.h"
-#include "framework/LibraryIdentity.h"
+#include "library/LibraryIdentity.h"
 #include "framework/frmAbout.h"
 #include "qt/QtAdapter.h"
 #include "qt/QtColors.h"

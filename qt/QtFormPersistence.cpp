@@ -1,5 +1,6 @@
 #include "qt/QtFormPersistence.h"
 
+#include "framework/Control.h"
 #include "framework/ControlError.h"
 #include "framework/Font.h"
 #include "qt/QtErrors.h"
@@ -123,6 +124,12 @@ FontDesc decodeFont(const QJsonValue& v, const QString& where)
 }
 
 QString nameOf(const QJsonObject& o) { return o.value(QStringLiteral("name")).toString(); }
+
+// A control of a given class off any form, to try saved properties on.
+class ScratchControl : public ZEVControlWidget {
+public:
+    explicit ScratchControl(const ClassDescriptor& descriptor) : ZEVControlWidget(descriptor, nullptr) {}
+};
 
 // A file's controls, read and checked in full before any control is touched.
 struct SavedControl {
@@ -307,24 +314,61 @@ QtFormPersistence::LoadResult QtFormPersistence::fromJson(QWidget& form, const Q
             malformed(where, QStringLiteral("%1 is a %2 on the form but a %3 in the file")
                                  .arg(s.name, c->className(), s.className));
 
+    // Each control's saved properties are read first by a scratch control of
+    // its class, off the form: a value the control itself refuses (an
+    // Appearance of 7, a CodeSize of 0...) refuses the file as a whole too.
+    for (SavedControl& s : saved)
+        if (ZEVControlWidget* c = controls.value(s.name)) {
+            ScratchControl scratch(c->control().Descriptor());
+            MemoryPropertyBag copy = s.bag;
+            try {
+                scratch.readProperties(copy);
+            } catch (const ControlError& e) {
+                malformed(QStringLiteral("%1, control %2").arg(where, s.name),
+                          QStringLiteral("%1 (error %2)").arg(e.Description()).arg(e.Number()));
+            }
+        }
+
+    // Should a control still fail on the form, the controls read so far go
+    // back to what they held: a form is never left half loaded.
+    std::vector<std::pair<ZEVControlWidget*, MemoryPropertyBag>> before;
+    for (ZEVControlWidget* c : controls) {
+        before.emplace_back(c, MemoryPropertyBag());
+        c->writeProperties(before.back().second);
+    }
+    auto restore = [&] {
+        for (auto& [c, bag] : before) {
+            try {
+                c->readProperties(bag);
+            } catch (const ControlError&) {
+                // What the control wrote itself reads back; nothing more to do.
+            }
+        }
+    };
+
     LoadResult result;
     QStringList named;
-    for (SavedControl& s : saved) {
-        named << s.name;
-        ZEVControlWidget* c = controls.value(s.name);
-        if (!c) {
-            result.notOnForm << s.name;
-            continue;
+    try {
+        for (SavedControl& s : saved) {
+            named << s.name;
+            ZEVControlWidget* c = controls.value(s.name);
+            if (!c) {
+                result.notOnForm << s.name;
+                continue;
+            }
+            c->readProperties(s.bag);
+            result.loaded << s.name;
         }
-        c->readProperties(s.bag);
-        result.loaded << s.name;
+        for (auto it = controls.begin(); it != controls.end(); ++it)
+            if (!named.contains(it.key())) {
+                MemoryPropertyBag defaults;
+                it.value()->readProperties(defaults);
+                result.notInFile << it.key();
+            }
+    } catch (const ControlError& e) {
+        restore();
+        malformed(where, QStringLiteral("%1 (error %2); the form is as it was").arg(e.Description()).arg(e.Number()));
     }
-    for (auto it = controls.begin(); it != controls.end(); ++it)
-        if (!named.contains(it.key())) {
-            MemoryPropertyBag defaults;
-            it.value()->readProperties(defaults);
-            result.notInFile << it.key();
-        }
     return result;
 }
 

@@ -22,9 +22,11 @@ class ZEVControlWidget;
 //
 // Every value keeps its type through a tag: Integer (qint16), Long (qint32),
 // Single (float), Double, Boolean, String, Font. A file that is not a saved
-// form, or holds a value that does not fit its tag, is refused as a whole with
-// ControlError 321 and a description naming the place, before any control is
-// touched; a file that cannot be read or written fails with 53 or 75.
+// form, holds a value that does not fit its tag, or a value its control
+// refuses (tried first on a scratch control of the class), is refused as a
+// whole with ControlError 321 and a description naming the place, before any
+// control is touched; a file that cannot be read or written fails with 53 or
+// 75. A form is never left half loaded.
 class QtFormPersistence {
 public:
     // What a load found besides the controls it loaded.

@@ -29,7 +29,7 @@ class ZEVCodeDescription;
 // PrimaryKey are hidden from the property sheet, as the library hides them
 // from a host's. Of CodeFont and DescriptionFont a saved form keeps only the
 // name; FontSize, FontBold... act on both fonts.
-class ZEVCodeDescriptionWidget : public ZEVControlWidget {
+class ZEV_QT_EXPORT ZEVCodeDescriptionWidget : public ZEVControlWidget {
     Q_OBJECT
     // In the order the control reads its saved properties (see ZEVControlWidget).
     Q_PROPERTY(zev::ZEVControlWidget::AppearanceStyle Appearance READ Appearance WRITE setAppearance NOTIFY AppearanceChanged)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/Enumerations.h"
+#include "qt/ZEVQtExport.h"
 
 #include <QStringList>
 #include <QVariantList>
@@ -10,7 +11,7 @@
 
 namespace zev {
 
-class ClassDescriptor;
+struct ClassDescriptor;
 class Control;
 class PropertyBag;
 class QtControlHost;
@@ -29,7 +30,7 @@ class ZEVControlWidgetPrivate;
 // Forms from Qt Designer load like saved forms: each widget declares its
 // properties in the order the control reads its saved properties, which is
 // the order Designer writes them and uic and QUiLoader apply them.
-class ZEVControlWidget : public QWidget {
+class ZEV_QT_EXPORT ZEVControlWidget : public QWidget {
     Q_OBJECT
 
 public:

@@ -28,7 +28,7 @@ class ZEVDateRange;
 //
 // "Today" comes from a Clock: the system's, or one the host supplies (given
 // to the constructor it also governs the preset applied at the start).
-class ZEVDateRangeWidget : public ZEVControlWidget {
+class ZEV_QT_EXPORT ZEVDateRangeWidget : public ZEVControlWidget {
     Q_OBJECT
     Q_PROPERTY(zev::ZEVControlWidget::AppearanceStyle Appearance READ Appearance WRITE setAppearance NOTIFY AppearanceChanged)
     Q_PROPERTY(QColor BackColor READ BackColor WRITE setBackColor NOTIFY BackColorChanged)

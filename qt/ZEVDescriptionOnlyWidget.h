@@ -16,7 +16,7 @@ class ZEVDescriptionOnly;
 // handler answers as for ZEVCodeDescriptionWidget. Description is the USER
 // property. Enabled and Font are QWidget's `enabled` and `font`; of the font
 // a saved form keeps only the name, FontSize, FontBold... keep the rest.
-class ZEVDescriptionOnlyWidget : public ZEVControlWidget {
+class ZEV_QT_EXPORT ZEVDescriptionOnlyWidget : public ZEVControlWidget {
     Q_OBJECT
     // In the order the control reads its saved properties (see ZEVControlWidget).
     Q_PROPERTY(zev::ZEVControlWidget::AppearanceStyle Appearance READ Appearance WRITE setAppearance NOTIFY AppearanceChanged)

@@ -21,7 +21,7 @@ class ZEVNumeric;
 //
 // Enter reaches the window (a dialog's default button) after KeyDown,
 // KeyPress and KeyUp, unless a KeyPress handler set KeyAscii to 0.
-class ZEVNumericWidget : public ZEVControlWidget {
+class ZEV_QT_EXPORT ZEVNumericWidget : public ZEVControlWidget {
     Q_OBJECT
     // In the order the control reads its saved properties (see ZEVControlWidget).
     Q_PROPERTY(zev::ZEVControlWidget::AppearanceStyle Appearance READ Appearance WRITE setAppearance NOTIFY AppearanceChanged)

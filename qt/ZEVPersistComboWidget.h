@@ -18,7 +18,7 @@ class ZEVPersistCombo;
 // code, description and primary key (GetCode, GetDescription, GetPkey); the
 // list shows code and description only. Code is the USER property; Enabled
 // is QWidget's `enabled`.
-class ZEVPersistComboWidget : public ZEVControlWidget {
+class ZEV_QT_EXPORT ZEVPersistComboWidget : public ZEVControlWidget {
     Q_OBJECT
     // In the order the control reads its saved properties (see ZEVControlWidget).
     Q_PROPERTY(bool AllowItemDuplication READ AllowItemDuplication WRITE setAllowItemDuplication)

@@ -2,7 +2,7 @@
 
 #include "framework/Control.h"
 #include "framework/KeyCodes.h"
-#include "framework/LibraryIdentity.h"
+#include "library/LibraryIdentity.h"
 #include "testkit/TestForm.h"
 
 #include <stdexcept>

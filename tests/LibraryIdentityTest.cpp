@@ -1,8 +1,8 @@
 #include "framework/ClassDescriptor.h"
-#include "framework/ComRuntime.h"
+#include "library/ComRuntime.h"
 #include "framework/Control.h"
-#include "framework/EntryPoints.h"
-#include "framework/LibraryIdentity.h"
+#include "library/EntryPoints.h"
+#include "library/LibraryIdentity.h"
 #include "framework/MemoryPropertyBag.h"
 #include "testkit/TestHost.h"
 

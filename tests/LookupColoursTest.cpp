@@ -2,7 +2,7 @@
 // red boxes and the flag from a bag, as a form does. (Enabled, read before
 // Locked, is each control's own test: Locked False restores the colours.)
 
-#include "framework/ComRuntime.h"
+#include "library/ComRuntime.h"
 #include "framework/ComboBox.h"
 #include "framework/Control.h"
 #include "framework/FlatEdit.h"

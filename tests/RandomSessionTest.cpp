@@ -7,7 +7,7 @@
 #include "codedescription/ZEVCodeDescription.h"
 #include "daterange/ZEVDateRange.h"
 #include "descriptiononly/ZEVDescriptionOnly.h"
-#include "framework/ComRuntime.h"
+#include "library/ComRuntime.h"
 #include "framework/KeyCodes.h"
 #include "framework/MemoryPropertyBag.h"
 #include "numeric/ZEVNumeric.h"

@@ -5,7 +5,7 @@
 // covered at once; for the save-and-reload tests and the property-bag fuzz
 // target.
 
-#include "framework/ComRuntime.h"
+#include "library/ComRuntime.h"
 #include "framework/Control.h"
 #include "framework/MemoryPropertyBag.h"
 #include "testkit/TestHost.h"

@@ -1,6 +1,6 @@
 // Faults the random sessions found, each pinned by the smallest case.
 
-#include "framework/ComRuntime.h"
+#include "library/ComRuntime.h"
 #include "framework/KeyCodes.h"
 #include "numeric/ZEVNumeric.h"
 #include "persistcombo/ZEVPersistCombo.h"

@@ -4,7 +4,7 @@
 // fails with a conversion error, and leaves a control that still saves and
 // reloads.
 
-#include "framework/ComRuntime.h"
+#include "library/ComRuntime.h"
 #include "framework/Control.h"
 #include "framework/ControlError.h"
 #include "framework/Font.h"

@@ -1,5 +1,5 @@
 #include "codedescription/ZEVCodeDescription.h"
-#include "framework/ComRuntime.h"
+#include "library/ComRuntime.h"
 #include "framework/KeyCodes.h"
 #include "framework/MemoryPropertyBag.h"
 #include "testkit/TestHost.h"

@@ -1,6 +1,6 @@
 #include "codedescription/ZEVCodeDescription.h"
 #include "descriptiononly/ZEVDescriptionOnly.h"
-#include "framework/ComRuntime.h"
+#include "library/ComRuntime.h"
 #include "framework/KeyCodes.h"
 #include "framework/MemoryPropertyBag.h"
 #include "framework/frmAbout.h"

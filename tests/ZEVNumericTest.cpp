@@ -1,4 +1,4 @@
-#include "framework/ComRuntime.h"
+#include "library/ComRuntime.h"
 #include "framework/KeyCodes.h"
 #include "framework/MemoryPropertyBag.h"
 #include "numeric/ZEVNumeric.h"

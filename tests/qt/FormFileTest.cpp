@@ -160,6 +160,8 @@ TEST(QtFormPersistence, MalformedFormsAreRefusedWholeBeforeAnythingChanges)
         {withProperty("Boolean", 1), "not true or false"},
         {withProperty("Single", 1e300), "does not fit a Single"},
         {withProperty("Font", noWeight), "the font has no Weight"},
+        // Well formed, but a value the control itself refuses (tried off the form first).
+        {withProperty("String", QStringLiteral("abc")), "control priceB"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);

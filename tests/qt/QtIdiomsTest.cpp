@@ -235,7 +235,7 @@ TEST(QtIdiomsHeaders, APublicWidgetHeaderIncludesQtAndAtMostOneHeaderOfOurs)
         ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
         QStringList ours;
         for (const QByteArray& line : file.readAll().split('\n'))
-            if (line.startsWith("#include \""))
+            if (line.startsWith("#include \"") && !line.contains("ZEVQtExport.h")) // the export macros aside
                 ours << QString::fromLatin1(line);
         EXPECT_LE(ours.size(), 1) << ours.join(QLatin1Char(' ')).toStdString();
     }

@@ -1,4 +1,4 @@
-#include "framework/ComRuntime.h"
+#include "library/ComRuntime.h"
 
 #include "framework/Control.h"
 #include "framework/ControlError.h"

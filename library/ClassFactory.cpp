@@ -1,4 +1,4 @@
-#include "framework/ClassFactory.h"
+#include "library/ClassFactory.h"
 
 #include "framework/ClassDescriptor.h"
 #include "framework/Control.h"

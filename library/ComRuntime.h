@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/ClassFactory.h"
+#include "library/ClassFactory.h"
 
 #include <QMap>
 #include <QUuid>

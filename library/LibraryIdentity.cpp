@@ -1,4 +1,4 @@
-#include "framework/LibraryIdentity.h"
+#include "library/LibraryIdentity.h"
 
 #include "codedescription/ZEVCodeDescription.h"
 #include "daterange/ZEVDateRange.h"

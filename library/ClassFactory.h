@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/LibraryIdentity.h"
+#include "library/LibraryIdentity.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
-#include "framework/EntryPoints.h"
+#include "library/EntryPoints.h"
 
-#include "framework/ComRuntime.h"
 #include "framework/frmAbout.h"
+#include "library/ComRuntime.h"
 
 namespace {
 QUuid toUuid(const ZevGuid& g)
