@@ -64,6 +64,15 @@ QStringList datePresets()
     return labels;
 }
 
+// The lookups' "F3" button, as the controls make it.
+void searchButton(QWidget* parent, const QRect& geometry)
+{
+    auto* search = new QPushButton(QStringLiteral("F3"), parent);
+    search->setFont(font("Tahoma", true));
+    search->setFocusPolicy(Qt::TabFocus);
+    search->setGeometry(geometry);
+}
+
 // Hand-built composites: a QWidget with the control's widgets, fonts and
 // texts, at the geometry the control gives them at its design size.
 QWidget* plainNumeric(QWidget* parent)
@@ -82,10 +91,7 @@ QWidget* plainCodeDescription(QWidget* parent)
     w->resize(281, 15);
     w->setFont(font("Tahoma"));
     (new QLineEdit(w))->setGeometry(0, 0, 73, 15);
-    auto* search = new QPushButton(QStringLiteral("F3"), w);
-    search->setFont(font("Tahoma", true));
-    search->setFocusPolicy(Qt::TabFocus);
-    search->setGeometry(75, 0, 25, 17);
+    searchButton(w, QRect(75, 0, 25, 17));
     auto* description = new QLabel(w);
     description->setFrameShape(QFrame::Panel);
     description->setFrameShadow(QFrame::Raised);
@@ -99,10 +105,7 @@ QWidget* plainDescriptionOnly(QWidget* parent)
     w->resize(217, 19);
     w->setFont(font("Tahoma"));
     (new QLineEdit(w))->setGeometry(0, 0, 190, 19);
-    auto* search = new QPushButton(QStringLiteral("F3"), w);
-    search->setFont(font("Tahoma", true));
-    search->setFocusPolicy(Qt::TabFocus);
-    search->setGeometry(192, 0, 25, 19);
+    searchButton(w, QRect(192, 0, 25, 19));
     return w;
 }
 
@@ -113,10 +116,7 @@ QWidget* plainPersistCombo(QWidget* parent)
     w->resize(285, 48);
     w->setFont(font("Tahoma"));
     (new QLineEdit(w))->setGeometry(0, 0, 73, 22);
-    auto* search = new QPushButton(QStringLiteral("F3"), w);
-    search->setFont(font("Tahoma", true));
-    search->setFocusPolicy(Qt::TabFocus);
-    search->setGeometry(75, 0, 25, 22);
+    searchButton(w, QRect(75, 0, 25, 22));
     (new QLineEdit(w))->setGeometry(102, 0, 183, 22);
     auto* list = new QComboBox(w);
     list->setFont(font("Courier New"));
