@@ -55,6 +55,7 @@ const ControlText controlTexts[] = {
 
 // What this code last wrote, so that a name the application set is told apart.
 constexpr char NameKey[] = "_zev_accessibleName";
+constexpr char LabelKey[] = "_zev_labelText"; // the buddy label's text found last
 constexpr char DescriptionKey[] = "_zev_accessibleDescription";
 
 void setName(QWidget& w, const QString& name)
@@ -183,7 +184,13 @@ void installFactory()
 QString buddyText(const QWidget& widget)
 {
     const QWidget* proxy = widget.focusProxy();
-    for (const QLabel* label : widget.window()->findChildren<QLabel*>()) {
+    // A form's label sits beside its field, in the same container (a form or
+    // grid layout, a Designer form): the whole window would make every control
+    // on a large form scan every label of it.
+    const QWidget* container = widget.parentWidget();
+    if (!container)
+        return QString();
+    for (const QLabel* label : container->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         const QWidget* buddy = label->buddy();
         if (!buddy || widget.isAncestorOf(label))
             continue;
@@ -194,7 +201,7 @@ QString buddyText(const QWidget& widget)
     return QString();
 }
 
-void describe(QWidget& control, const QString& className, const QtControlHost& host)
+void describe(QWidget& control, const QString& className, const QtControlHost& host, bool lookForLabel)
 {
     const ControlText* texts = nullptr;
     for (const ControlText& t : controlTexts)
@@ -204,8 +211,12 @@ void describe(QWidget& control, const QString& className, const QtControlHost& h
         return;
 
     QString base = control.accessibleName();
-    if (base == control.property(NameKey).toString())
-        base = buddyText(control);
+    if (base == control.property(NameKey).toString()) {
+        // The search goes through every label of the window: not at every keystroke.
+        if (lookForLabel)
+            control.setProperty(LabelKey, buddyText(control));
+        base = control.property(LabelKey).toString();
+    }
     const bool labelled = !base.isEmpty();
     if (!labelled)
         base = tr(texts->name);

@@ -23,7 +23,9 @@ QString buddyText(const QWidget& widget);
 // Names and describes the control and its parts from the label, the
 // control's kind and what the parts show. Names the application set itself
 // are kept.
-void describe(QWidget& control, const QString& className, const QtControlHost& host);
+// lookForLabel: find the buddy label again (shown, focus entering); otherwise
+// the one found last names the control (its content changed).
+void describe(QWidget& control, const QString& className, const QtControlHost& host, bool lookForLabel);
 } // namespace QtAccessibility
 
 } // namespace zev

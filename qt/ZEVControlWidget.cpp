@@ -98,7 +98,7 @@ ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QWidget* p
         d.scheduleRefit();
     });
     QtAccessibility::installFactory();
-    connect(host, &QtControlHost::partContentChanged, this, [&d] { d.describe(); }, Qt::DirectConnection);
+    connect(host, &QtControlHost::partContentChanged, this, [&d] { d.describe(false); }, Qt::DirectConnection);
     // A container places a new control at its design size.
     host->setScaleSize(descriptor.designWidth, descriptor.designHeight);
     try {
@@ -128,7 +128,7 @@ ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QWidget* p
                 d_->focusLeft(now);
             // A label may have been given this control as its buddy since it was shown.
             else if (now && isAncestorOf(now))
-                d_->describe();
+                d_->describe(true);
         });
     // A new control, as a container places one on a form.
     d.report([&] {
@@ -138,7 +138,8 @@ ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QWidget* p
     d.refit();
     if (QSizeF(host->ScaleWidth(), host->ScaleHeight()) != d.resizedAt)
         d.runResize();
-    d.describe();
+    // No label can name it yet: a buddy needs the control first.
+    d.describe(false);
 }
 
 ZEVControlWidget::~ZEVControlWidget()
@@ -274,7 +275,7 @@ void ZEVControlWidget::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     ZEVControlWidgetPrivate& d = *d_;
     // Shown on its form: the labels around it are in place by now.
-    d.describe();
+    d.describe(true);
     if (d.fitPending)
         d.refit();
     // On another screen the same twips are other pixels.
@@ -428,7 +429,10 @@ void ZEVControlWidgetPrivate::runResize()
     report([this] { control->Resize(); });
 }
 
-void ZEVControlWidgetPrivate::describe() { QtAccessibility::describe(q, descriptor.className, *host); }
+void ZEVControlWidgetPrivate::describe(bool lookForLabel)
+{
+    QtAccessibility::describe(q, descriptor.className, *host, lookForLabel);
+}
 
 void ZEVControlWidgetPrivate::focusLeft(QWidget* now)
 {

@@ -88,7 +88,7 @@ public:
     void notify(const QString& key);
     void focusLeft(QWidget* now);
     // The accessible names and descriptions of the control and its parts, again.
-    void describe();
+    void describe(bool lookForLabel);
 
 private:
     template <typename W, typename... Args, std::size_t... I>
