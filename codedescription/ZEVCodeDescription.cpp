@@ -75,6 +75,15 @@ ZEVCodeDescription::ZEVCodeDescription(ControlHost& host)
     cmdSearch.onClick = [this] { cmdSearch_Click(); };
 }
 
+ZEVCodeDescription::~ZEVCodeDescription()
+{
+    // The host owns the widgets and may outlive this control: nothing of ours may answer them afterwards.
+    txtCode.onKeyDown = nullptr;
+    txtCode.onChange = nullptr;
+    txtCode.onLostFocus = nullptr;
+    cmdSearch.onClick = nullptr;
+}
+
 const ClassDescriptor& ZEVCodeDescription::descriptor()
 {
     static const ClassDescriptor d = [] {

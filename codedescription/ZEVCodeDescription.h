@@ -29,6 +29,7 @@ public:
     };
 
     explicit ZEVCodeDescription(ControlHost& host);
+    ~ZEVCodeDescription() override;
 
     static const ClassDescriptor& descriptor();
     const ClassDescriptor& Descriptor() const override { return descriptor(); }

@@ -42,6 +42,14 @@ ZEVDescriptionOnly::ZEVDescriptionOnly(ControlHost& host)
     cmdSearch.onClick = [this] { cmdSearch_Click(); };
 }
 
+ZEVDescriptionOnly::~ZEVDescriptionOnly()
+{
+    // The host owns the widgets and may outlive this control: nothing of ours may answer them afterwards.
+    txtDescription.onKeyDown = nullptr;
+    txtDescription.onChange = nullptr;
+    cmdSearch.onClick = nullptr;
+}
+
 const ClassDescriptor& ZEVDescriptionOnly::descriptor()
 {
     static const ClassDescriptor d = [] {

@@ -26,6 +26,7 @@ public:
     };
 
     explicit ZEVDescriptionOnly(ControlHost& host);
+    ~ZEVDescriptionOnly() override;
 
     static const ClassDescriptor& descriptor();
     const ClassDescriptor& Descriptor() const override { return descriptor(); }

@@ -3,10 +3,16 @@
 #include "framework/Control.h"
 #include "library/EntryPoints.h"
 #include "library/LibraryIdentity.h"
-#include "framework/MemoryPropertyBag.h"
+#include "codedescription/ZEVCodeDescription.h"
+#include "daterange/ZEVDateRange.h"
+#include "descriptiononly/ZEVDescriptionOnly.h"
+#include "numeric/ZEVNumeric.h"
+#include "persistcombo/ZEVPersistCombo.h"
 #include "testkit/TestHost.h"
 
 #include <QSet>
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace zev;
@@ -102,37 +108,79 @@ TEST(LibraryIdentity, RegistrationAndClassObjects)
     EXPECT_EQ(DllMain(nullptr, ZEV_PROCESS_DETACH, nullptr), 1);
 }
 
-TEST(LibraryIdentity, EveryClassRunsItsLifecycleOnAFreshHostThroughTheFactory)
+namespace {
+// A control's widget accessor, and its About, for any control.
+template <typename C, typename W>
+std::function<Widget*(Control&)> accessor(W* (C::*get)() const)
 {
-    for (const auto& c : LibraryIdentity::Classes()) {
-        SCOPED_TRACE(c.name.toStdString());
-        TestHost host;
-        auto control = ComRuntime::instance().CreateControl(c.name, host);
-        ASSERT_TRUE(control);
-        EXPECT_EQ(control->ClassName(), c.name);
-        EXPECT_EQ(ComRuntime::instance().CanUnloadNow(), HResult::False); // a control is alive
-        // By ProgID and through the class object too.
-        TestHost byProgId, byFactory;
-        EXPECT_EQ(ComRuntime::instance().CreateControl("ZEVSuiteControls." + c.name, byProgId)->ClassName(), c.name);
-        void* factory = nullptr;
-        ASSERT_EQ(ComRuntime::instance().GetClassObject(c.clsid, InterfaceId::IClassFactory(), &factory), HResult::Ok);
-        EXPECT_EQ(static_cast<ClassFactory*>(factory)->CreateInstance(byFactory)->ClassName(), c.name);
-        EXPECT_GT(control->Descriptor().designWidth, 0);
-        EXPECT_GT(control->Descriptor().designHeight, 0);
-        control->Initialize();
-        control->InitProperties(); // sized by its design, as a container places it
-        MemoryPropertyBag bag;
-        control->WriteProperties(bag);
+    return [get](Control& c) -> Widget* { return (dynamic_cast<C&>(c).*get)(); };
+}
+template <typename C>
+void about(Control& c) { dynamic_cast<C&>(c).About(); }
+} // namespace
 
-        TestHost again;
-        auto reloaded = ComRuntime::instance().CreateControl(c.clsid.toString(), again);
-        reloaded->Initialize();
-        reloaded->ReadProperties(bag);
-        reloaded->Resize();
-        MemoryPropertyBag second;
-        reloaded->WriteProperties(second);
-        EXPECT_EQ(second.keys(), bag.keys());
-        reloaded->Terminate();
-        control->Terminate();
+// Each class made by name, ProgID, CLSID and class object; its widget
+// accessors hand out the host's widgets from Initialize to Terminate only; a
+// lookup's About names its class on the shared form.
+TEST(LibraryIdentity, EveryClassIsMadeEveryWayAndHandsOutItsWidgetsWhileInitialized)
+{
+    const struct {
+        const char* name;
+        std::vector<std::pair<const char*, std::function<Widget*(Control&)>>> widgets;
+        void (*about)(Control&);
+    } rows[] = {
+        {"ZEVNumeric", {{"txtValue", accessor(&ZEVNumeric::ControlText)}}, nullptr},
+        {"ZEVCodeDescription", {{"txtCode", accessor(&ZEVCodeDescription::ControlCode)},
+          {"panDescription", accessor(&ZEVCodeDescription::ControlDescription)},
+          {"cmdSearch", accessor(&ZEVCodeDescription::ControlSearch)}}, about<ZEVCodeDescription>},
+        {"ZEVDescriptionOnly", {{"txtDescription", accessor(&ZEVDescriptionOnly::ControlDescription)},
+          {"cmdSearch", accessor(&ZEVDescriptionOnly::ControlSearch)}}, about<ZEVDescriptionOnly>},
+        {"ZEVPersistCombo", {{"txtCode", accessor(&ZEVPersistCombo::ControlCode)},
+          {"txtDescription", accessor(&ZEVPersistCombo::ControlDescription)},
+          {"cmdSearch", accessor(&ZEVPersistCombo::ControlSearch)}, {"cboListing", accessor(&ZEVPersistCombo::ControlListing)},
+          {"cmdRemoveItem", accessor(&ZEVPersistCombo::ControlRemoveItem)}}, about<ZEVPersistCombo>},
+        {"ZEVDateRange", {{"dtpInicio", accessor(&ZEVDateRange::Control_dtpInicio)},
+          {"dtpFim", accessor(&ZEVDateRange::Control_dtpFim)}, {"cboFiltro", accessor(&ZEVDateRange::Control_dtpCombo)},
+          {"lblLabel", accessor(&ZEVDateRange::Control_lblLabel)}}, nullptr},
+    };
+    auto& runtime = ComRuntime::instance();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const ClassIdentity* identity = LibraryIdentity::FindClass(QString::fromLatin1(row.name));
+        ASSERT_NE(identity, nullptr);
+        TestHost byProgId, byClassObject, host;
+        EXPECT_EQ(runtime.CreateControl(QStringLiteral("ZEVSuiteControls.") + row.name, byProgId)->ClassName(), row.name);
+        void* factory = nullptr;
+        ASSERT_EQ(runtime.GetClassObject(identity->clsid, InterfaceId::IClassFactory(), &factory), HResult::Ok);
+        EXPECT_EQ(static_cast<ClassFactory*>(factory)->CreateInstance(byClassObject)->ClassName(), row.name);
+        auto control = runtime.CreateControl(identity->clsid.toString(), host);
+        const auto& members = control->Descriptor().members;
+        EXPECT_EQ(size_t(std::count_if(members.begin(), members.end(),
+                                       [](const MemberInfo& m) { return m.kind == MemberKind::WidgetAccessor; })),
+                  row.widgets.size()); // every accessor is in the table
+        for (int stage = 0; stage < 3; ++stage) { // before Initialize, after it, after Terminate
+            for (const auto& [widget, get] : row.widgets)
+                EXPECT_EQ(get(*control), stage == 1 ? host.widget(QString::fromLatin1(widget)) : nullptr) << widget;
+            if (stage == 0)
+                control->Initialize();
+            if (stage == 1 && row.about) {
+                row.about(*control);
+                EXPECT_EQ(host.shownForms.at(0).captions.value("lblDescription"), row.name);
+            }
+            if (stage == 1)
+                control->Terminate();
+        }
+        EXPECT_EQ(runtime.CanUnloadNow(), HResult::False); // a control is alive
+        control.reset();
+        EXPECT_EQ(runtime.CanUnloadNow(), HResult::Ok);
+        host.clearLog();
+        // The widgets outlive the control: what the user does to them reaches nothing of it.
+        for (const auto& w : host.widgets()) {
+            if (auto* list = dynamic_cast<TestComboBox*>(w.get()); list && list->ListCount() > 0)
+                host.select(*list, 0);
+            if (auto* edit = dynamic_cast<TestFlatEdit*>(w.get()))
+                host.type(*edit, QStringLiteral("1"));
+        }
+        EXPECT_TRUE(host.events.empty());
     }
 }

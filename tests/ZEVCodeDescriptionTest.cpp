@@ -61,18 +61,6 @@ struct Lookup {
 
 } // namespace
 
-TEST(ZEVCodeDescription, AccessorsLiveFromInitializeToTerminate)
-{
-    TestHost byId;
-    ZEVCodeDescription lookup(byId);
-    lookup.Initialize();
-    EXPECT_EQ(lookup.ControlCode(), &byId.edit("txtCode"));
-    EXPECT_EQ(lookup.ControlDescription(), &byId.panel("panDescription"));
-    EXPECT_EQ(lookup.ControlSearch(), &byId.button("cmdSearch"));
-    lookup.Terminate();
-    EXPECT_FALSE(lookup.ControlCode() || lookup.ControlDescription() || lookup.ControlSearch());
-}
-
 TEST(ZEVCodeDescription, DescriptionIsTrimmedAndLoadsOnlyWhenTheCaptionChanges)
 {
     struct Case {

@@ -348,32 +348,6 @@ TEST(ZEVDateRange, AppearanceAndBackColourNotifyAndColourTheLabelNotTheCombo)
     EXPECT_EQ(d.control->Appearance(), 1);
 }
 
-TEST(ZEVDateRange, IsCreatedByNameAndByClassIdentifier)
-{
-    const ClassIdentity* identity = LibraryIdentity::FindClass(QStringLiteral("ZEVDateRange"));
-    ASSERT_NE(identity, nullptr);
-    const ClassDescriptor& desc = ZEVDateRange::descriptor();
-    EXPECT_EQ(identity->descriptor(), &desc);
-    TestHost byFactory;
-    auto viaFactory = ComRuntime::instance().CreateControl(identity->clsid.toString(), byFactory);
-    auto* range = dynamic_cast<ZEVDateRange*>(viaFactory.get());
-    ASSERT_NE(range, nullptr);
-    EXPECT_EQ(range->Control_dtpCombo(), nullptr); // handed out from Initialize on
-    range->Initialize();
-    EXPECT_EQ(range->Control_dtpInicio(), &byFactory.picker("dtpInicio"));
-    EXPECT_EQ(range->Control_dtpFim(), &byFactory.picker("dtpFim"));
-    EXPECT_EQ(range->Control_dtpCombo(), &byFactory.combo("cboFiltro"));
-    EXPECT_EQ(range->Control_lblLabel(), &byFactory.label("lblLabel"));
-    range->Terminate();
-    EXPECT_EQ(range->Control_dtpInicio(), nullptr);
-    EXPECT_EQ(range->Control_lblLabel(), nullptr);
-    EXPECT_NE(ComRuntime::instance().CanUnloadNow(), HResult::Ok);
-    viaFactory.reset();
-    // The widgets outlive the control: a late selection reaches nothing of it.
-    EXPECT_TRUE(byFactory.select(byFactory.combo("cboFiltro"), 4));
-    EXPECT_EQ(ComRuntime::instance().CanUnloadNow(), HResult::Ok);
-}
-
 namespace {
 // Runs with the process's local time zone set to another, and puts the old one back.
 struct LocalZone {

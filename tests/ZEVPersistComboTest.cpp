@@ -380,20 +380,3 @@ TEST(ZEVPersistCombo, LaysOutTwoRows)
     EXPECT_THROW(f.c.setShowF3(true), ControlError); // the setter passes the failure on
 }
 
-TEST(ZEVPersistCombo, AccessorsLiveFromInitializeToTerminate)
-{
-    // Accessors live from Initialize to Terminate; About names the class.
-    TestHost host;
-    ZEVPersistCombo c(host);
-    EXPECT_EQ(host.widgets().size(), 5u);
-    EXPECT_EQ(host.button("cmdSearch").Caption(), "F3");
-    EXPECT_EQ(c.ControlListing(), nullptr);
-    c.Initialize();
-    EXPECT_EQ(c.ControlListing(), &host.combo("cboListing"));
-    EXPECT_EQ(c.ControlRemoveItem(), &host.button("cmdRemoveItem"));
-    c.About();
-    EXPECT_EQ(host.shownForms.at(0).captions.value("lblDescription"), "ZEVPersistCombo");
-    c.Terminate();
-    EXPECT_EQ(c.ControlCode(), nullptr);
-    EXPECT_EQ(c.ControlSearch(), nullptr);
-}
