@@ -28,6 +28,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <vector>
 
 using namespace zev;
 
@@ -139,13 +141,20 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     Reader in(data, size);
-    const auto& sets = robust::persistedSets();
-    const robust::PersistedSet& set = sets[in.byte() % sets.size()];
-    const QString className = QString::fromLatin1(set.className);
+    // The keys each control saves, found once.
+    static const auto saved = [] {
+        std::vector<std::vector<std::pair<QString, QVariant>>> all;
+        for (const char* name : robust::ClassNames)
+            all.push_back(robust::savedKeys(name));
+        return all;
+    }();
+    const size_t which = in.byte() % std::size(robust::ClassNames);
+    const QString className = QString::fromLatin1(robust::ClassNames[which]);
+    const auto& keys = saved[which];
     MemoryPropertyBag bag;
     for (int records = 0; !in.atEnd() && records < 64; ++records) {
         const uint8_t k = in.byte();
-        const QString key = k < 0xF0 ? QString::fromLatin1(set.keys[k % set.keys.size()].key) : in.latin1(in.byte());
+        const QString key = k < 0xF0 ? keys[k % keys.size()].first : in.latin1(in.byte());
         bag.insert(key, value(in));
     }
 

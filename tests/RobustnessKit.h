@@ -10,7 +10,6 @@
 #include "framework/MemoryPropertyBag.h"
 #include "testkit/TestHost.h"
 
-#include <QByteArray>
 #include <utility>
 #include <vector>
 
@@ -41,32 +40,5 @@ inline std::vector<std::pair<QString, QVariant>> savedKeys(const char* className
 
 inline const char* const ClassNames[] = {"ZEVNumeric", "ZEVCodeDescription", "ZEVDescriptionOnly", "ZEVPersistCombo",
                                          "ZEVDateRange"};
-
-struct PersistedKey {
-    const char* key;
-};
-struct PersistedSet {
-    const char* className;
-    std::vector<PersistedKey> keys;
-};
-
-inline const std::vector<PersistedSet>& persistedSets()
-{
-    static std::vector<QByteArray> names;
-    static const std::vector<PersistedSet> sets = [] {
-        std::vector<PersistedSet> all;
-        names.reserve(128);
-        for (const char* className : ClassNames) {
-            PersistedSet set{className, {}};
-            for (const auto& written : savedKeys(className)) {
-                names.push_back(written.first.toLatin1());
-                set.keys.push_back({names.back().constData()});
-            }
-            all.push_back(std::move(set));
-        }
-        return all;
-    }();
-    return sets;
-}
 
 } // namespace zev::robust

@@ -1,5 +1,4 @@
 #include "framework/KeyCodes.h"
-#include "framework/frmAbout.h"
 #include "testkit/TestHost.h"
 
 #include <gtest/gtest.h>
@@ -42,22 +41,6 @@ TEST(TestKit, TypingTakesAnyCharacter)
     EXPECT_EQ(f.edit.SelStart(), 3);
 }
 
-TEST(TestKit, WritingTheSameTextRaisesNoChangeButStillPutsTheCaretAtZero)
-{
-    Form1 f;
-    int changes = 0;
-    f.edit.onChange = [&] { ++changes; };
-    f.edit.setText("abcd");
-    for (auto [start, length] : {std::pair{4, 0}, std::pair{1, 2}}) {
-        f.edit.setSelStart(start);
-        f.edit.setSelLength(length);
-        f.edit.setText("abcd");
-        EXPECT_EQ(f.edit.SelStart(), 0) << start;
-        EXPECT_EQ(f.edit.SelLength(), 0) << start;
-    }
-    EXPECT_EQ(changes, 1);
-}
-
 TEST(TestKit, DisabledWidgetsTakeNoClickNoFocusAndAreSkippedByTab)
 {
     Form1 f;
@@ -87,38 +70,15 @@ TEST(TestKit, ComboSelectionFollowsItsItemAndPickerEditsDropTheMilliseconds)
     EXPECT_EQ(f.picker.Value().time(), QTime(10, 0, 0));
 }
 
-TEST(TestKit, HandlersChangeByReferenceArgumentsAndEndlessChainsAreCaught)
+TEST(TestKit, EventsKeepWhatWentInAndWhatTheHandlerLeftAndEndlessChainsAreCaught)
 {
     TestHost host;
-    host.on("Event3", [](QVariantList& args) {
-        args[0] = QStringLiteral("PK-1");
-        args[1] = true;
-    });
-    QVariantList args{QString(), false, qint32(1)};
+    host.on("Event3", [](QVariantList& args) { args[1] = true; });
+    QVariantList args{QString(), false};
     host.RaiseEvent(3, args);
-    EXPECT_EQ(args[0].toString(), "PK-1");
-    EXPECT_TRUE(args[1].toBool());
-    EXPECT_EQ(host.events.at(0).arguments.at(1).toBool(), false);
-    EXPECT_EQ(host.events.at(0).result.at(1).toBool(), true);
-
+    EXPECT_EQ(host.events.at(0).arguments.at(1), QVariant(false));
+    EXPECT_EQ(host.events.at(0).result.at(1), QVariant(true));
     host.on("Event1", [&](QVariantList&) { host.RaiseEvent(1); });
     EXPECT_THROW(host.RaiseEvent(1), std::logic_error);
 }
 
-TEST(TestKit, AboutFormIsOneInstanceShownWithTheCallersName)
-{
-    frmAbout::Unload();
-    TestHost first, second;
-    frmAbout::ShowFor(first, "ZEVCodeDescription");
-    Form* shown = &frmAbout::Instance(first).form();
-    frmAbout::ShowFor(second, "ZEVPersistCombo");
-    EXPECT_EQ(&frmAbout::Instance(second).form(), shown);
-    ASSERT_EQ(second.shownForms.size(), 1u);
-    EXPECT_EQ(second.shownForms[0].caption, "Form1");
-    EXPECT_EQ(second.shownForms[0].captions.value("lblDescription"), "ZEVPersistCombo");
-    EXPECT_EQ(first.shownForms[0].captions.value("lblDescription"), "ZEVCodeDescription");
-    const Widget& label = frmAbout::Instance(first).lblDescription();
-    EXPECT_EQ(label.Left(), 660);
-    EXPECT_EQ(label.Top(), 2340);
-    frmAbout::Unload();
-}

@@ -162,18 +162,6 @@ TEST_F(NumericTest, RejectedKeystrokeAtTheFirstPositionPutsTheCaretAtZero)
     EXPECT_EQ(field.LastNumericValue(), 0);
 }
 
-TEST_F(NumericTest, SignsAndSeparatorsMayStartANumber)
-{
-    host.focus(txt());
-    host.type(txt(), "-");
-    EXPECT_EQ(txt().Text(), "-");
-    host.type(txt(), "3,5");
-    EXPECT_EQ(txt().Text(), "-3,5");
-    host.focusElsewhere();
-    EXPECT_EQ(txt().Text(), "-3,50");
-    EXPECT_EQ(txt().ForeColor(), Colors::Red);
-}
-
 TEST_F(NumericTest, EmptyingTheFieldByTyping)
 {
     for (bool startZero : {true, false}) {
