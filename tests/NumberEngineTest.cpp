@@ -68,39 +68,6 @@ TEST(DecimalDigits, FifteenDigitsAsPrintf)
     }
 }
 
-// ---- Locale data ---------------------------------------------------------
-
-TEST(NumberLocale, DerivedFromQLocale)
-{
-    struct Row {
-        const char* locale;
-        int group, secondary, minimum, currencyDecimals;
-        const char *posPrefix, *posSuffix, *negPrefix, *negSuffix;
-    };
-    const Row rows[] = {
-        { "pt_BR", 3, 3, 1, 2, "R$\u00A0", "", "R$\u00A0-", "" },
-        { "en_US", 3, 3, 1, 2, "$", "", "($", ")" },
-        { "de_DE", 3, 3, 1, 2, "", "\u00A0€", "-", "\u00A0€" },
-        { "fr_FR", 3, 3, 1, 2, "", "\u00A0€", "(", "\u00A0€)" },
-        { "es_ES", 3, 3, 2, 2, "", "\u00A0€", "-", "\u00A0€" },
-        { "en_IN", 3, 2, 1, 2, "₹", "", "(₹", ")" },
-        { "ja_JP", 3, 3, 1, 0, "￥", "", "(￥", ")" },
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.locale);
-        const NumberLocale l = NumberLocale::fromQLocale(QLocale(QString::fromLatin1(r.locale)));
-        EXPECT_EQ(l.groupSize(), r.group);
-        EXPECT_EQ(l.secondaryGroupSize(), r.secondary);
-        EXPECT_EQ(l.minimumGroupingDigits(), r.minimum);
-        EXPECT_EQ(l.currencyDecimals(), r.currencyDecimals);
-        EXPECT_EQ(l.currencyPattern(false).prefix, u(r.posPrefix));
-        EXPECT_EQ(l.currencyPattern(false).suffix, u(r.posSuffix));
-        EXPECT_EQ(l.currencyPattern(true).prefix, u(r.negPrefix));
-        EXPECT_EQ(l.currencyPattern(true).suffix, u(r.negSuffix));
-    }
-    EXPECT_EQ(NumberLocale::fromQLocale(QLocale(QStringLiteral("fr_FR"))).groupSeparator(), u("\u202F"));
-}
-
 // ---- Reading -------------------------------------------------------------
 
 TEST(NumberEngine, Reading)
@@ -275,6 +242,8 @@ TEST(NumberEngine, Formatting)
         { "es_ES", Format::Standard, "", 12345, "12.345,00" },
         { "en_IN", Format::Standard, "", 1234567, "12,34,567.00" },
         { "ja_JP", Format::Currency, "", 1234.5, "￥1,235" },
+        { "ja_JP", Format::Currency, "", -1234.5, "(￥1,235)" },
+        { "en_IN", Format::Currency, "", -1234567, "(₹12,34,567.00)" },
         // Patterns.
         { "pt_BR", Format::Pattern, "#,##0.00", 1234.5, "1.234,50" },
         { "pt_BR", Format::Pattern, "0", 0.5, "1" },
@@ -428,18 +397,6 @@ TEST(NumberEngine, RoundTripInEveryLocale)
             }
         }
     }
-}
-
-TEST(NumberEngine, CurrentFollowsTheDefaultLocale)
-{
-    const QLocale saved;
-    QLocale::setDefault(QLocale(QStringLiteral("pt_BR")));
-    const NumberEngine* first = &NumberEngine::current();
-    EXPECT_EQ(first->formatStandard(1234.5), u("1.234,50"));
-    EXPECT_EQ(&NumberEngine::current(), first);
-    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-    EXPECT_EQ(NumberEngine::current().formatStandard(1234.5), u("1,234.50"));
-    QLocale::setDefault(saved);
 }
 
 } // namespace

@@ -39,6 +39,8 @@ TEST(RobustnessRegression, NumericUndoesAHandlersTextWrittenDuringItsOwnDisplay)
     EXPECT_TRUE(written);
     EXPECT_EQ(txt.Text(), "zero"); // the zero's display again, not the handler's "abc"
     EXPECT_EQ(field.Text(), "0");
+    host.focus(txt); // the editing face shows the number
+    EXPECT_EQ(txt.Text(), "0");
     QLocale::setDefault(QLocale::c());
 }
 

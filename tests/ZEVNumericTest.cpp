@@ -226,18 +226,6 @@ TEST_F(NumericTest, CustomFormatIsAcceptedOnlyWhileItShowsAReadableValue)
     EXPECT_EQ(txt().Text(), "1234,5");
 }
 
-TEST_F(NumericTest, AZeroSectionOfLiteralTextIsShownWithoutEndlessUndo)
-{
-    field.setText("5");
-    field.setCustomFormat(QStringLiteral("0.00;-0.00;\"zero\""));
-    ASSERT_EQ(field.Format(), CustomFormatation);
-    field.setText("0");
-    EXPECT_EQ(txt().Text(), "zero");
-    EXPECT_EQ(field.Text(), "0");
-    host.focus(txt());
-    EXPECT_EQ(txt().Text(), "0");
-}
-
 TEST_F(NumericTest, SignColoursApplyToTheShownValueOnlyWhenItsSignMatches)
 {
     field.setText("-3");
