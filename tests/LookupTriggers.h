@@ -1,7 +1,7 @@
 #pragma once
 
-// The ways a user or the host asks a lookup to search, and the Source each
-// passes (-1: none), for the three lookups' tests.
+// What the three lookups' tests share: a lookup placed on the test kit's
+// form, and the ways a user or the host asks it to search.
 
 #include "framework/Enumerations.h"
 #include "framework/KeyCodes.h"
@@ -12,6 +12,26 @@
 
 namespace zev::testing {
 
+// A lookup as a container places a new one: initialised, sized, given its
+// defaults (or left for a bag to load); the log cleared.
+template <typename C>
+struct Placed {
+    TestHost host;
+    C c{host};
+    Placed(float width, float height, bool newlyPlaced = true, const QString& name = QStringLiteral("Control1"))
+        : host(name)
+    {
+        c.Initialize();
+        host.setScaleSize(width, height);
+        if (newlyPlaced) {
+            c.InitProperties();
+            c.Resize();
+        }
+        host.clearLog();
+    }
+};
+
+// The ways to ask for a search, and the Source each passes (-1: none).
 template <typename C>
 struct SearchTrigger {
     const char* name;

@@ -12,23 +12,13 @@ using namespace zev;
 namespace {
 
 // A lookup on a form: created, initialised as newly placed, 4000 x 300 twips.
-struct Lookup {
-    TestHost host;
-    ZEVCodeDescription c{host};
+struct Lookup : zev::testing::Placed<ZEVCodeDescription> {
     TestFlatEdit& code = host.edit("txtCode");
     TestPushButton& f3 = host.button("cmdSearch");
     TestSSPanel& panel = host.panel("panDescription");
     QStringList searchedCodes; // the code each Search saw
 
-    explicit Lookup(bool newlyPlaced = true, float width = 4000, float height = 300)
-    {
-        c.Initialize();
-        if (newlyPlaced) {
-            c.InitProperties();
-            host.resize(width, height);
-        }
-        host.clearLog();
-    }
+    explicit Lookup(bool newlyPlaced = true, float width = 4000, float height = 300) : Placed(width, height, newlyPlaced) {}
     // A host that finds every code: description and key, then Success.
     void answerFound(const QString& description = "Cliente", const QString& key = "PK1")
     {

@@ -14,20 +14,13 @@ using namespace zev;
 namespace {
 
 // A description lookup on a form: created, initialised as newly placed, 3000 x 300 twips.
-struct DescLookup {
-    TestHost host;
-    ZEVDescriptionOnly c{host};
+struct DescLookup : zev::testing::Placed<ZEVDescriptionOnly> {
     TestFlatEdit& box = host.edit("txtDescription");
     TestPushButton& f3 = host.button("cmdSearch");
 
     explicit DescLookup(bool newlyPlaced = true, float width = 3000, float height = 300)
+        : Placed(width, height, newlyPlaced)
     {
-        c.Initialize();
-        if (newlyPlaced) {
-            c.InitProperties();
-            host.resize(width, height);
-        }
-        host.clearLog();
     }
     void answer(bool found)
     {

@@ -20,25 +20,13 @@ const QString Gap(300, QLatin1Char(' '));
 const QString Warning = QString::fromUtf8("ATENÇÃO! Este item já foi adicionado na lista de filtro.");
 
 // A list lookup on a form, sized as designed, as a container starts a new one.
-struct Sheet {
-    TestHost host{QStringLiteral("lstClientes")};
-    ZEVPersistCombo c{host};
+struct Sheet : zev::testing::Placed<ZEVPersistCombo> {
     TestFlatEdit& txtCode = host.edit("txtCode");
     TestPushButton& cmdSearch = host.button("cmdSearch");
     TestFlatEdit& txtDescription = host.edit("txtDescription");
     TestComboBox& cboListing = host.combo("cboListing");
     TestPushButton& cmdRemoveItem = host.button("cmdRemoveItem");
-
-    explicit Sheet(bool newControl = true)
-    {
-        c.Initialize();
-        host.setScaleSize(4275, 720);
-        if (newControl) {
-            c.InitProperties();
-            c.Resize();
-        }
-        host.clearLog();
-    }
+    Sheet() : Placed(4275, 720, true, QStringLiteral("lstClientes")) {}
 
     // A host that knows one record per code.
     void answer(QMap<QString, QPair<QString, QString>> records)
