@@ -9,11 +9,6 @@
 #include "framework/DateTimePicker.h"
 #include "framework/KeyCodes.h"
 #include "framework/SSPanel.h"
-#include "qt/ZEVCodeDescriptionWidget.h"
-#include "qt/ZEVDateRangeWidget.h"
-#include "qt/ZEVDescriptionOnlyWidget.h"
-#include "qt/ZEVNumericWidget.h"
-#include "qt/ZEVPersistComboWidget.h"
 #include "testkit/TestClock.h"
 #include "testkit/TestHost.h"
 
@@ -257,17 +252,7 @@ public:
             window_.resize(200, 250);
             return;
         }
-        const QString name = d->className;
-        if (name == QLatin1String("ZEVNumeric"))
-            widget_ = new ZEVNumericWidget(&window_);
-        else if (name == QLatin1String("ZEVCodeDescription"))
-            widget_ = new ZEVCodeDescriptionWidget(&window_);
-        else if (name == QLatin1String("ZEVDescriptionOnly"))
-            widget_ = new ZEVDescriptionOnlyWidget(&window_);
-        else if (name == QLatin1String("ZEVPersistCombo"))
-            widget_ = new ZEVPersistComboWidget(&window_);
-        else
-            widget_ = new ZEVDateRangeWidget(&window_, clock);
+        widget_ = makeControlWidget(d->className, &window_, clock);
         control = &widget_->control();
         design_ = d;
         QObject::connect(widget_, &ZEVControlWidget::eventRaised,
@@ -659,11 +644,7 @@ const Scenario scenarios[] = {
      "txtA=78@2+0 txtB= cbo=-1: dtp=null"},
 };
 
-class ScenarioTest : public ::testing::TestWithParam<int> {
-protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
-    void TearDown() override { QLocale::setDefault(QLocale::c()); }
-};
+class ScenarioTest : public PtBr, public ::testing::WithParamInterface<int> {};
 
 TEST_P(ScenarioTest, BothLayersGiveTheExpectedEventsAndState)
 {

@@ -6,11 +6,6 @@
 #include "daterange/DateRangePresets.h"
 #include "framework/ComboBox.h"
 #include "qt/QtFormPersistence.h"
-#include "qt/ZEVCodeDescriptionWidget.h"
-#include "qt/ZEVDateRangeWidget.h"
-#include "qt/ZEVDescriptionOnlyWidget.h"
-#include "qt/ZEVNumericWidget.h"
-#include "qt/ZEVPersistComboWidget.h"
 #include "testkit/TestClock.h"
 
 #include <QComboBox>
@@ -29,12 +24,6 @@ using namespace zev::testing;
 namespace {
 
 const QDateTime Now(QDate(2024, 5, 15), QTime(10, 0, 0));
-
-class PtBr : public ::testing::Test {
-protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
-    void TearDown() override { QLocale::setDefault(QLocale::c()); }
-};
 
 // A form of the five, as an application's form code (or uic) makes it.
 struct FiveControls {

@@ -5,8 +5,6 @@
 #include "QtTestSupport.h"
 #include "qt/QtErrors.h"
 #include "qt/QtFormPersistence.h"
-#include "qt/ZEVCodeDescriptionWidget.h"
-#include "qt/ZEVNumericWidget.h"
 
 #include <QDateTime>
 #include <QFile>

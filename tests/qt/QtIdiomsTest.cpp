@@ -5,11 +5,6 @@
 
 #include "QtTestSupport.h"
 #include "framework/MemoryPropertyBag.h"
-#include "qt/ZEVCodeDescriptionWidget.h"
-#include "qt/ZEVDateRangeWidget.h"
-#include "qt/ZEVDescriptionOnlyWidget.h"
-#include "qt/ZEVNumericWidget.h"
-#include "qt/ZEVPersistComboWidget.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -23,32 +18,11 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QVBoxLayout>
-#include <functional>
 
 using namespace zev;
 using namespace zev::testing;
 
-namespace {
-
-class QtIdioms : public ::testing::Test {
-protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
-    void TearDown() override { QLocale::setDefault(QLocale::c()); }
-};
-
-struct Make {
-    const char* name;
-    std::function<ZEVControlWidget*(QWidget*)> make;
-};
-const Make all[] = {
-    {"numeric", [](QWidget* p) { return new ZEVNumericWidget(p); }},
-    {"code and description", [](QWidget* p) { return new ZEVCodeDescriptionWidget(p); }},
-    {"description only", [](QWidget* p) { return new ZEVDescriptionOnlyWidget(p); }},
-    {"list lookup", [](QWidget* p) { return new ZEVPersistComboWidget(p); }},
-    {"date range", [](QWidget* p) { return new ZEVDateRangeWidget(p); }},
-};
-
-} // namespace
+using QtIdioms = PtBr;
 
 TEST_F(QtIdioms, AWidgetIsALiveControlFromItsConstructor)
 {
@@ -73,10 +47,10 @@ TEST_F(QtIdioms, AWidgetIsALiveControlFromItsConstructor)
 
 TEST_F(QtIdioms, EnabledAndFontAreQWidgetsOwnAndReachTheControlThroughAQWidgetPointer)
 {
-    for (const Make& m : all) {
-        SCOPED_TRACE(m.name);
+    for (const char* name : controlClasses) {
+        SCOPED_TRACE(name);
         QWidget form;
-        ZEVControlWidget* w = m.make(&form);
+        ZEVControlWidget* w = makeControlWidget(name, &form);
         for (const char* documented : {"Enabled", "Font"})
             EXPECT_LT(w->metaObject()->indexOfProperty(documented), 0) << "a second " << documented;
         QWidget* plain = w;
@@ -100,10 +74,10 @@ TEST_F(QtIdioms, EnabledAndFontAreQWidgetsOwnAndReachTheControlThroughAQWidgetPo
 TEST_F(QtIdioms, LayoutsKeepTheHeightAndGiveThePartsTheRoomTheirFontNeeds)
 {
     for (const bool form : {false, true}) {
-        for (const Make& m : all) {
-            SCOPED_TRACE(std::string(m.name) + (form ? " in a QFormLayout" : " in a QVBoxLayout"));
+        for (const char* name : controlClasses) {
+            SCOPED_TRACE(std::string(name) + (form ? " in a QFormLayout" : " in a QVBoxLayout"));
             QWidget window;
-            ZEVControlWidget* w = m.make(nullptr);
+            ZEVControlWidget* w = makeControlWidget(name, nullptr);
             if (form) {
                 auto* layout = new QFormLayout(&window);
                 layout->addRow(QStringLiteral("&Campo:"), w);
@@ -132,11 +106,11 @@ TEST_F(QtIdioms, LayoutsKeepTheHeightAndGiveThePartsTheRoomTheirFontNeeds)
 
 TEST_F(QtIdioms, BesideAnEditOnlyTheLookupsTakeTheExtraWidth)
 {
-    for (const Make& m : all) {
-        SCOPED_TRACE(m.name);
+    for (const char* name : controlClasses) {
+        SCOPED_TRACE(name);
         QWidget window;
         auto* row = new QHBoxLayout(&window);
-        ZEVControlWidget* w = m.make(nullptr);
+        ZEVControlWidget* w = makeControlWidget(name, nullptr);
         row->addWidget(w);
         row->addWidget(new QLineEdit);
         window.resize(1200, 120);
@@ -148,13 +122,13 @@ TEST_F(QtIdioms, BesideAnEditOnlyTheLookupsTakeTheExtraWidth)
 
 TEST_F(QtIdioms, ABuddyMnemonicFocusesTheControlsFirstPart)
 {
-    for (const Make& m : all) {
-        SCOPED_TRACE(m.name);
+    for (const char* name : controlClasses) {
+        SCOPED_TRACE(name);
         QWidget window;
         auto* layout = new QFormLayout(&window);
         auto* other = new QLineEdit(&window);
         layout->addRow(QStringLiteral("&Outro:"), other);
-        ZEVControlWidget* w = m.make(nullptr);
+        ZEVControlWidget* w = makeControlWidget(name, nullptr);
         layout->addRow(QStringLiteral("&Campo:"), w);
         showActive(window);
         other->setFocus();
