@@ -96,6 +96,7 @@ TEST(ControlWidgets, EachPublishesItsControlsMembersAsQtMembers)
         // The design size, grown where the font needs more room.
         EXPECT_GE(c.widget->sizeHint().width(), qRound(d.designWidth / 15));
         EXPECT_GE(c.widget->sizeHint().height(), qRound(d.designHeight / 15));
+        EXPECT_EQ(c.widget->focusPolicy(), Qt::StrongFocus); // for a buddy label's mnemonic
         QStringList published;
         for (const MemberInfo& m : d.members) {
             SCOPED_TRACE(m.name.toStdString());

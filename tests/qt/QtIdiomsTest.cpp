@@ -1,7 +1,7 @@
 // The control widgets behave as Qt widgets do, over real widgets and real
 // key and mouse input: live from the constructor, QWidget's own enabled and
-// font, size hints a layout respects, focus through a buddy label, Enter to a
-// dialog's default button, a click that keeps the entering selection.
+// font, size hints a layout respects, Enter to a dialog's default button, a
+// click that keeps the entering selection.
 
 #include "QtTestSupport.h"
 #include "framework/MemoryPropertyBag.h"
@@ -117,26 +117,6 @@ TEST_F(QtIdioms, BesideAnEditOnlyTheLookupsTakeTheExtraWidth)
         showActive(window);
         const bool lookup = w->findChild<QPushButton*>(QStringLiteral("cmdSearch")) != nullptr;
         EXPECT_EQ(w->width() > w->sizeHint().width(), lookup);
-    }
-}
-
-TEST_F(QtIdioms, ABuddyMnemonicFocusesTheControlsFirstPart)
-{
-    for (const char* name : controlClasses) {
-        SCOPED_TRACE(name);
-        QWidget window;
-        auto* layout = new QFormLayout(&window);
-        auto* other = new QLineEdit(&window);
-        layout->addRow(QStringLiteral("&Outro:"), other);
-        ZEVControlWidget* w = makeControlWidget(name, nullptr);
-        layout->addRow(QStringLiteral("&Campo:"), w);
-        showActive(window);
-        other->setFocus();
-        EXPECT_EQ(w->focusPolicy(), Qt::StrongFocus);
-        QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
-        ASSERT_NE(QApplication::focusWidget(), nullptr);
-        EXPECT_EQ(QApplication::focusWidget(), w->focusProxy());
-        EXPECT_TRUE(w->isAncestorOf(QApplication::focusWidget()));
     }
 }
 
