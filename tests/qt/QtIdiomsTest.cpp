@@ -8,12 +8,9 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QDateTimeEdit>
 #include <QDialog>
 #include <QFile>
-#include <QFormLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -71,40 +68,8 @@ TEST_F(QtIdioms, EnabledAndFontAreQWidgetsOwnAndReachTheControlThroughAQWidgetPo
     EXPECT_EQ(price.font().pointSizeF(), 10.0); // and back
 }
 
-TEST_F(QtIdioms, LayoutsKeepTheHeightAndGiveThePartsTheRoomTheirFontNeeds)
-{
-    for (const bool form : {false, true}) {
-        for (const char* name : controlClasses) {
-            SCOPED_TRACE(std::string(name) + (form ? " in a QFormLayout" : " in a QVBoxLayout"));
-            QWidget window;
-            ZEVControlWidget* w = makeControlWidget(name, nullptr);
-            if (form) {
-                auto* layout = new QFormLayout(&window);
-                layout->addRow(QStringLiteral("&Campo:"), w);
-            } else {
-                auto* layout = new QVBoxLayout(&window);
-                layout->addWidget(w);
-            }
-            window.resize(700, 400);
-            showActive(window);
-            EXPECT_EQ(w->height(), w->sizeHint().height()); // nothing stretches vertically
-
-            EXPECT_GT(w->minimumSizeHint().width(), 0);
-            EXPECT_LE(w->minimumSizeHint().width(), w->sizeHint().width());
-            for (QWidget* part : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                if (part->isHidden() || qobject_cast<QLabel*>(part) || qobject_cast<QPushButton*>(part))
-                    continue;
-                SCOPED_TRACE(part->objectName().toStdString());
-                EXPECT_GE(part->height(), part->minimumSizeHint().height()); // no text cut
-                if (qobject_cast<QDateTimeEdit*>(part)) {
-                    EXPECT_GE(part->width(), part->minimumSizeHint().width()); // a full date
-                }
-            }
-        }
-    }
-}
-
-TEST_F(QtIdioms, BesideAnEditOnlyTheLookupsTakeTheExtraWidth)
+// The parts' room for their font, at every scale: Scaling in EveryUserTest.
+TEST_F(QtIdioms, BesideAnEditOnlyTheLookupsTakeTheExtraWidthAndNoneTheExtraHeight)
 {
     for (const char* name : controlClasses) {
         SCOPED_TRACE(name);
@@ -117,6 +82,9 @@ TEST_F(QtIdioms, BesideAnEditOnlyTheLookupsTakeTheExtraWidth)
         showActive(window);
         const bool lookup = w->findChild<QPushButton*>(QStringLiteral("cmdSearch")) != nullptr;
         EXPECT_EQ(w->width() > w->sizeHint().width(), lookup);
+        EXPECT_EQ(w->height(), w->sizeHint().height());
+        EXPECT_GT(w->minimumSizeHint().width(), 0);
+        EXPECT_LE(w->minimumSizeHint().width(), w->sizeHint().width());
     }
 }
 
