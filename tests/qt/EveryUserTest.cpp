@@ -231,25 +231,9 @@ TEST_F(KeyboardOnly, TheWholeFormIsFilledWithoutTheMouse)
 }
 
 namespace {
-// A dark palette as dark desktop themes give Fusion.
-QPalette darkPalette()
-{
-    QPalette p;
-    const QColor window(53, 53, 53), base(35, 35, 35), text(230, 230, 230), grey(127, 127, 127);
-    for (auto [role, colour] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
-             {QPalette::Window, window}, {QPalette::WindowText, text}, {QPalette::Base, base},
-             {QPalette::AlternateBase, window}, {QPalette::ToolTipBase, base}, {QPalette::ToolTipText, text},
-             {QPalette::Text, text}, {QPalette::Button, window}, {QPalette::ButtonText, text},
-             {QPalette::BrightText, Qt::red}, {QPalette::Highlight, QColor(42, 130, 218)},
-             {QPalette::HighlightedText, Qt::black}, {QPalette::Light, QColor(80, 80, 80)},
-             {QPalette::Midlight, QColor(66, 66, 66)}, {QPalette::Mid, QColor(40, 40, 40)},
-             {QPalette::Dark, QColor(25, 25, 25)}, {QPalette::Shadow, Qt::black},
-             {QPalette::PlaceholderText, grey}})
-        p.setColor(role, colour);
-    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
-        p.setColor(QPalette::Disabled, role, grey);
-    return p;
-}
+// A dark palette as dark desktop themes give Fusion: Qt derives the other
+// roles from the button colour, light text on a black base among them.
+QPalette darkPalette() { return QPalette(QColor(53, 53, 53)); }
 
 // The Fusion style and a palette for the application while one lives.
 class Theme {
