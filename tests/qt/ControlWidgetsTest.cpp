@@ -56,11 +56,6 @@ struct FiveControls {
     QList<ZEVControlWidget*> all() const { return {price, customer, product, filter, period}; }
 };
 
-QLineEdit* edit(ZEVControlWidget* w, const char* name)
-{
-    return qobject_cast<QLineEdit*>(w->host().qwidget(QString::fromLatin1(name)));
-}
-
 // Types into an inner edit box as a user does: focus, select all, type.
 void retype(QLineEdit* e, const QString& text)
 {
@@ -169,15 +164,15 @@ TEST_F(PtBr, EventsReachTypedSignalsWhoseReferencesTheHandlersChange)
     QSignalSpy added(f.filter, qOverload<>(&ZEVPersistComboWidget::AddItem));
     showActive(f.window);
 
-    retype(edit(f.price, "txtValue"), QStringLiteral("19"));
+    retype(f.price->ControlText(), QStringLiteral("19"));
     EXPECT_EQ(f.price->Text(), QStringLiteral("18"));
 
     f.customer->setCode(QStringLiteral("12"));
-    QTest::keyClick(edit(f.customer, "txtCode"), Qt::Key_F3);
+    QTest::keyClick(f.customer->ControlCode(), Qt::Key_F3);
     EXPECT_TRUE(f.customer->Loaded());
     EXPECT_EQ(f.customer->PrimaryKey(), QStringLiteral("42"));
     unloads = 0;
-    keyboardType(edit(f.customer, "txtCode"), QStringLiteral("3")); // the host cancels: the code comes back
+    keyboardType(f.customer->ControlCode(), QStringLiteral("3")); // the host cancels: the code comes back
     EXPECT_GE(unloads, 1);
     EXPECT_EQ(f.customer->Code(), QStringLiteral("12"));
 
@@ -269,7 +264,7 @@ TEST_F(PtBr, AFormOfAllFiveSavedToAFileLoadsBackTheSame)
         }
         EXPECT_GT(compared, 1);
     }
-    EXPECT_EQ(edit(b.price, "txtValue")->text(), QStringLiteral("-R$ 1.234,500"));
+    EXPECT_EQ(b.price->ControlText()->text(), QStringLiteral("-R$ 1.234,500"));
     EXPECT_EQ(b.customer->CodeFont().family(), QStringLiteral("Arial"));
     EXPECT_EQ(b.filter->persistCombo().ControlListing()->ListCount(), 0); // the list is not saved
 }
@@ -315,12 +310,12 @@ TEST_F(PtBr, QDataWidgetMapperBindsEachUserProperty)
 
     // Back into the model: on submit, and, with AutoSubmit, when the focus leaves the control.
     showActive(f.window);
-    retype(edit(f.customer, "txtCode"), QStringLiteral("77"));
+    retype(f.customer->ControlCode(), QStringLiteral("77"));
     EXPECT_TRUE(mapper.submit());
     EXPECT_EQ(model.data(model.index(1, 1)).toString(), QStringLiteral("77"));
     mapper.setSubmitPolicy(QDataWidgetMapper::AutoSubmit);
-    retype(edit(f.price, "txtValue"), QStringLiteral("55"));
-    retype(edit(f.product, "txtDescription"), QStringLiteral("Arruela"));
+    retype(f.price->ControlText(), QStringLiteral("55"));
+    retype(f.product->ControlDescription(), QStringLiteral("Arruela"));
     EXPECT_EQ(model.data(model.index(1, 0)).toString(), QStringLiteral("55")); // the focus left the price
     EXPECT_EQ(model.data(model.index(1, 2)).toString(), QStringLiteral("Porca"));
     f.elsewhere->setFocus(Qt::MouseFocusReason);
