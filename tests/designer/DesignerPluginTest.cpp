@@ -25,17 +25,14 @@ struct Expected {
     const char* control;
     const char* header;
     int image;
-    QSize size; // the design size in pixels at 96 DPI
-    const char* user;
 };
 
 const Expected expected[] = {
-    {"zev::ZEVNumericWidget", "ZEVNumeric", "qt/ZEVNumericWidget.h", 30004, {76, 35}, "Text"},
-    {"zev::ZEVCodeDescriptionWidget", "ZEVCodeDescription", "qt/ZEVCodeDescriptionWidget.h", 30003, {281, 15}, "Code"},
-    {"zev::ZEVDescriptionOnlyWidget", "ZEVDescriptionOnly", "qt/ZEVDescriptionOnlyWidget.h", 30002, {217, 19},
-     "Description"},
-    {"zev::ZEVPersistComboWidget", "ZEVPersistCombo", "qt/ZEVPersistComboWidget.h", 30001, {285, 48}, "Code"},
-    {"zev::ZEVDateRangeWidget", "ZEVDateRange", "qt/ZEVDateRangeWidget.h", 30000, {228, 98}, "periodStart"},
+    {"zev::ZEVNumericWidget", "ZEVNumeric", "qt/ZEVNumericWidget.h", 30004},
+    {"zev::ZEVCodeDescriptionWidget", "ZEVCodeDescription", "qt/ZEVCodeDescriptionWidget.h", 30003},
+    {"zev::ZEVDescriptionOnlyWidget", "ZEVDescriptionOnly", "qt/ZEVDescriptionOnlyWidget.h", 30002},
+    {"zev::ZEVPersistComboWidget", "ZEVPersistCombo", "qt/ZEVPersistComboWidget.h", 30001},
+    {"zev::ZEVDateRangeWidget", "ZEVDateRange", "qt/ZEVDateRangeWidget.h", 30000},
 };
 
 QList<QDesignerCustomWidgetInterface*> pluginWidgets()
@@ -95,18 +92,14 @@ TEST(DesignerPlugin, PublishesTheFiveControlsInTheirGroup)
         // No placement of its own: Designer places a new control at its size hint.
         EXPECT_FALSE(placed.isValid());
 
-        // Made as Designer makes it: a new control at once.
+        // Made as Designer makes it: a new control at once, of the class
+        // whose size hint, user property and focus the Qt suite checks.
         QWidget form;
         QWidget* made = w->createWidget(&form);
         ASSERT_NE(made, nullptr);
         EXPECT_STREQ(made->metaObject()->className(), e.name);
-        // The design size, grown where the font needs more room; never cut.
-        EXPECT_GE(made->sizeHint().width(), e.size.width());
-        EXPECT_GE(made->sizeHint().height(), e.size.height());
-        EXPECT_STREQ(made->metaObject()->userProperty().name(), e.user);
         form.show();
         EXPECT_TRUE(made->isEnabled());
-        EXPECT_EQ(made->focusPolicy(), Qt::StrongFocus);
         // A value the control refuses, written from the property sheet, is reported, not thrown.
         QSignalSpy errors(made, SIGNAL(errorRaised(int,QString)));
         EXPECT_TRUE(made->setProperty("Appearance", 100000));

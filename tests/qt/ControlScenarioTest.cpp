@@ -9,11 +9,6 @@
 #include "framework/DateTimePicker.h"
 #include "framework/KeyCodes.h"
 #include "framework/SSPanel.h"
-#include "qt/ZEVCodeDescriptionWidget.h"
-#include "qt/ZEVDateRangeWidget.h"
-#include "qt/ZEVDescriptionOnlyWidget.h"
-#include "qt/ZEVNumericWidget.h"
-#include "qt/ZEVPersistComboWidget.h"
 #include "testkit/TestClock.h"
 #include "testkit/TestHost.h"
 
@@ -257,19 +252,8 @@ public:
             window_.resize(200, 250);
             return;
         }
-        const QString name = d->className;
-        if (name == QLatin1String("ZEVNumeric"))
-            widget_ = new ZEVNumericWidget(&window_);
-        else if (name == QLatin1String("ZEVCodeDescription"))
-            widget_ = new ZEVCodeDescriptionWidget(&window_);
-        else if (name == QLatin1String("ZEVDescriptionOnly"))
-            widget_ = new ZEVDescriptionOnlyWidget(&window_);
-        else if (name == QLatin1String("ZEVPersistCombo"))
-            widget_ = new ZEVPersistComboWidget(&window_);
-        else
-            widget_ = new ZEVDateRangeWidget(&window_, clock);
+        widget_ = makeControlWidget(d->className, &window_, clock);
         control = &widget_->control();
-        design_ = d;
         QObject::connect(widget_, &ZEVControlWidget::eventRaised,
                          [this](const QString& event, QVariantList& args) { raised(event, args); });
         QObject::connect(widget_, &ZEVControlWidget::propertyChanged,
@@ -278,16 +262,12 @@ public:
         outside_ = new QLineEdit(&window_);
         outside_->setGeometry(0, 150, 100, 20);
         window_.resize(320, 180);
-        start();
     }
     void start() override
     {
-        if (started_)
-            return;
-        started_ = true;
         showActive(window_);
-        if (design_)
-            widget_->resizeTwips(design_->designWidth, design_->designHeight);
+        if (widget_)
+            widget_->resizeTwips(control->Descriptor().designWidth, control->Descriptor().designHeight);
         // Showing the window focused a widget; a rig starts with no focus, as the test kit's does.
         if (QWidget* f = QApplication::focusWidget())
             f->clearFocus();
@@ -341,29 +321,15 @@ private:
     QWidget window_;
     std::unique_ptr<QtControlHost> form_;
     ZEVControlWidget* widget_ = nullptr;
-    const ClassDescriptor* design_ = nullptr;
     QLineEdit* outside_ = nullptr;
-    bool started_ = false;
 };
 
 struct Scenario {
     const char* name;
     const char* className; // nullptr: the form of bare widgets
     std::function<void(Rig&)> run;
-    QStringList state; // parts the final state holds; the whole state for the bare widgets
+    QStringList state; // parts the final state holds; for the bare widgets the whole state, if any
     QStringList log;   // entries the log holds in this order; the whole log for the bare widgets
-
-    Scenario(const char* n, const char* c, std::function<void(Rig&)> r, QStringList parts, QStringList entries)
-        : name(n), className(c), run(std::move(r)), state(std::move(parts)), log(std::move(entries))
-    {
-    }
-    // The bare widgets: the whole log, then the whole state (nullptr: not checked).
-    Scenario(const char* n, std::nullptr_t, std::function<void(Rig&)> r, QStringList entries, const char* whole)
-        : name(n), className(nullptr), run(std::move(r)), log(std::move(entries))
-    {
-        if (whole)
-            state << QString::fromUtf8(whole);
-    }
 };
 
 // A host that finds code 12 (Acme, key 42) and code 5 (Beta, key K5) and nothing else.
@@ -404,8 +370,7 @@ const Scenario scenarios[] = {
          r.log << "left: " + r.as<ZEVNumeric>().Text();
          r.focus("txtValue");
      },
-     {"=\"-12,5\"@0+5 fgff bgffffff al0"},
-     {"left: -12,5"}},
+     {"=\"-12,5\"@0+5 fgff bgffffff al0"}, {"left: -12,5"}},
     {"code lookup: F3 with a code the host finds loads the record",
      "ZEVCodeDescription",
      [](Rig& r) {
@@ -510,8 +475,8 @@ const Scenario scenarios[] = {
          r.txtA->setText("xyz");
          r.txtA->setText("xyz");
      },
-     {"+txtA(txtA)", "D65/0", "P97", "txtA=a@1", "U65/0", "D66/0", "P98", "txtA=ab@2", "U66/0", "txtA=xyz@0"},
-     "txtA=xyz@0+0 txtB= cbo=-1: dtp=null"},
+     {"txtA=xyz@0+0 txtB= cbo=-1: dtp=null"},
+     {"+txtA(txtA)", "D65/0", "P97", "txtA=a@1", "U65/0", "D66/0", "P98", "txtA=ab@2", "U66/0", "txtA=xyz@0"}},
     {"typing replaces the selection, with Change after the caret moved", nullptr,
      [](Rig& r) {
          r.txtA->setText("1234");
@@ -520,7 +485,7 @@ const Scenario scenarios[] = {
          r.txtA->setSelLength(2);
          r.type(*r.txtA, "X");
      },
-     {"+txtA(txtA)", "D88/1", "P88", "txtA=1X4@2", "U88/1"}, "txtA=1X4@2+0 txtB= cbo=-1: dtp=null"},
+     {"txtA=1X4@2+0 txtB= cbo=-1: dtp=null"}, {"+txtA(txtA)", "D88/1", "P88", "txtA=1X4@2", "U88/1"}},
     {"MaxLength stops typing but not writing; Locked stops typing", nullptr,
      [](Rig& r) {
          r.txtA->setMaxLength(3);
@@ -534,9 +499,9 @@ const Scenario scenarios[] = {
          r.type(*r.txtA, "8");
          r.press(*r.txtA, Delete);
      },
+     {"txtA=745@1+0 txtB= cbo=-1: dtp=null"},
      {"txtA=12345@0", "+txtA(txtA)", "D54/0", "P54", "U54/0", "D55/0", "P55", "txtA=745@1", "U55/0", "D56/0", "P56",
-      "U56/0", "D46/0", "U46/0"},
-     "txtA=745@1+0 txtB= cbo=-1: dtp=null"},
+      "U56/0", "D46/0", "U46/0"}},
     {"KeyAscii 0 cancels a character, another KeyAscii types that one", nullptr,
      [](Rig& r) {
          r.keyPressRule = [](qint16& a) {
@@ -547,7 +512,8 @@ const Scenario scenarios[] = {
          };
          r.type(*r.txtA, "xa");
      },
-     {"+txtA(txtA)", "D88/0", "P120", "U88/0", "D65/0", "P97", "txtA=B@1", "U65/0"}, "txtA=B@1+0 txtB= cbo=-1: dtp=null"},
+     {"txtA=B@1+0 txtB= cbo=-1: dtp=null"},
+     {"+txtA(txtA)", "D88/0", "P120", "U88/0", "D65/0", "P97", "txtA=B@1", "U65/0"}},
     {"Backspace and Delete edit around the caret and the selection", nullptr,
      [](Rig& r) {
          r.txtA->setText("abcdef");
@@ -560,9 +526,9 @@ const Scenario scenarios[] = {
          r.txtA->setSelLength(2);
          r.press(*r.txtA, Backspace);
      },
+     {"txtA=be@1+0 txtB= cbo=-1: dtp=null"},
      {"+txtA(txtA)", "D8/0", "P8", "txtA=abcde@5", "U8/0", "D46/0", "txtA=bcde@0", "U46/0", "D8/0", "P8", "txtA=be@1",
-      "U8/0"},
-     "txtA=be@1+0 txtB= cbo=-1: dtp=null"},
+      "U8/0"}},
     {"KeyCode changed in KeyDown: 0 cancels the key, another code acts as that key", nullptr,
      [](Rig& r) {
          r.txtA->setText("abc");
@@ -580,9 +546,9 @@ const Scenario scenarios[] = {
          r.keyDownRule = nullptr;
          r.type(*r.txtA, "z");
      },
+     {"txtA=zabc@1+0 txtB= cbo=-1: dtp=null"},
      // KeyUp starts from what KeyDown left.
-     {"+txtA(txtA)", "D8/0", "U0/0", "D46/0", "U36/0", "D90/0", "P122", "txtA=zabc@1", "U90/0"},
-     "txtA=zabc@1+0 txtB= cbo=-1: dtp=null"},
+     {"+txtA(txtA)", "D8/0", "U0/0", "D46/0", "U36/0", "D90/0", "P122", "txtA=zabc@1", "U90/0"}},
     {"Enter sends its character without typing it; F3 sends no character", nullptr,
      [](Rig& r) {
          r.txtA->setText("12");
@@ -591,7 +557,8 @@ const Scenario scenarios[] = {
          r.press(*r.txtA, F3);
          r.press(*r.txtA, Home);
      },
-     {"+txtA(txtA)", "D13/0", "P13", "U13/0", "D114/0", "U114/0", "D36/0", "U36/0"}, "txtA=12@0+0 txtB= cbo=-1: dtp=null"},
+     {"txtA=12@0+0 txtB= cbo=-1: dtp=null"},
+     {"+txtA(txtA)", "D13/0", "P13", "U13/0", "D114/0", "U114/0", "D36/0", "U36/0"}},
     {"a ListIndex write raises Click before it returns, also when unchanged; so does a user's choice", nullptr,
      [](Rig& r) {
          r.cbo->AddItem("one");
@@ -605,8 +572,8 @@ const Scenario scenarios[] = {
          r.cbo->setListIndex(0);
          r.selectNext(*r.cbo);
      },
-     {"index -1 new 1", "click cbo 2", "click cbo 2", "index -1", "click cbo 0", "+cbo(cbo)", "click cbo 1"},
-     "txtA=@0+0 txtB= cbo=1:two dtp=null"},
+     {"txtA=@0+0 txtB= cbo=1:two dtp=null"},
+     {"index -1 new 1", "click cbo 2", "click cbo 2", "index -1", "click cbo 0", "+cbo(cbo)", "click cbo 1"}},
     {"picker writes raise no Change, a user's edit does; Null is kept until the user starts a date", nullptr,
      [](Rig& r) {
          r.dtp->setValue(May6);
@@ -619,14 +586,7 @@ const Scenario scenarios[] = {
          for (const QDate& d : {before, QDate::currentDate()})
              r.log.last().replace(d.toString(QStringLiteral("yyyy-MM-dd")), QStringLiteral("today"));
      },
-     {"+dtp(dtp)", "dtp 2024-05-07 10:20:30", "null", "dtp today 00:00:00"}, nullptr},
-    {"the focus moves: LostFocus, then GotFocus, with ActiveControl already the new widget", nullptr,
-     [](Rig& r) {
-         r.type(*r.txtA, "");
-         r.tab();
-         r.click(*r.cmdGo);
-     },
-     {"+txtA(txtA)", "-txtA(txtB)", "+txtB(txtB)", "-txtB(cmdGo)", "+cmdGo(cmdGo)", "click cmdGo"}, nullptr},
+     {}, {"+dtp(dtp)", "dtp 2024-05-07 10:20:30", "null", "dtp today 00:00:00"}},
     {"an edit box keeps its selection while the focus is elsewhere, and has it again after SetFocus", nullptr,
      [](Rig& r) {
          r.txtA->setText("abcd");
@@ -640,9 +600,11 @@ const Scenario scenarios[] = {
          r.txtA->setSelLength(1);
          r.txtA->SetFocus();
      },
-     {"txtA=abcd@0", "+txtA(txtA)", "-txtA(txtB)", "+txtB(txtB)", "away 1+2", "moved 3+0", "-txtB(txtA)", "+txtA(txtA)"},
-     "txtA=abcd@3+1 txtB= cbo=-1: dtp=null"},
-    {"a click on a button that keeps the focus leaves the edit box focused, its text and caret as they were", nullptr,
+     {"txtA=abcd@3+1 txtB= cbo=-1: dtp=null"},
+     {"txtA=abcd@0", "+txtA(txtA)", "-txtA(txtB)", "+txtB(txtB)", "away 1+2", "moved 3+0", "-txtB(txtA)", "+txtA(txtA)"}},
+    {"a click on a button that keeps the focus leaves the edit box focused, its text and caret as they were; the focus "
+     "moves by Tab and by a click with LostFocus, then GotFocus, ActiveControl already the new widget",
+     nullptr,
      [](Rig& r) {
          r.type(*r.txtA, "7");
          r.click(*r.cmdKeep);
@@ -652,18 +614,15 @@ const Scenario scenarios[] = {
          r.tab();
          r.tab();
          r.tab(); // Tab still reaches it
+         r.click(*r.cmdGo);
      },
+     {"txtA=78@2+0 txtB= cbo=-1: dtp=null"},
      {"+txtA(txtA)", "D55/0", "P55", "txtA=7@1", "U55/0", "click cmdKeep(txtA)", "D56/0", "P56", "txtA=78@2", "U56/0",
       "-txtA(txtB)", "+txtB(txtB)", "-txtB(cmdGo)", "+cmdGo(cmdGo)", "-cmdGo(cbo)", "+cbo(cbo)", "-cbo(dtp)",
-      "+dtp(dtp)", "-dtp(cmdKeep)", "+cmdKeep(cmdKeep)"},
-     "txtA=78@2+0 txtB= cbo=-1: dtp=null"},
+      "+dtp(dtp)", "-dtp(cmdKeep)", "+cmdKeep(cmdKeep)", "-cmdKeep(cmdGo)", "+cmdGo(cmdGo)", "click cmdGo"}},
 };
 
-class ScenarioTest : public ::testing::TestWithParam<int> {
-protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
-    void TearDown() override { QLocale::setDefault(QLocale::c()); }
-};
+class ScenarioTest : public PtBr, public ::testing::WithParamInterface<int> {};
 
 TEST_P(ScenarioTest, BothLayersGiveTheExpectedEventsAndState)
 {

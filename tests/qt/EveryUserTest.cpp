@@ -4,15 +4,8 @@
 // higher DPI, see CMakeLists.txt).
 
 #include "QtTestSupport.h"
-#include "qt/QtAdapter.h"
 #include "qt/QtColors.h"
-#include "qt/QtControlHost.h"
 #include "qt/QtUnits.h"
-#include "qt/ZEVCodeDescriptionWidget.h"
-#include "qt/ZEVDateRangeWidget.h"
-#include "qt/ZEVDescriptionOnlyWidget.h"
-#include "qt/ZEVNumericWidget.h"
-#include "qt/ZEVPersistComboWidget.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -159,9 +152,9 @@ TEST(Accessibility, WhatChangesIsInTheNamesAndDescriptions)
     QLocale::setDefault(QLocale::c());
 }
 
-TEST(KeyboardOnly, TheWholeFormIsFilledWithoutTheMouse)
+using KeyboardOnly = PtBr;
+TEST_F(KeyboardOnly, TheWholeFormIsFilledWithoutTheMouse)
 {
-    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     FilledForm form;
     showActive(form.window);
     auto focus = [] { return QApplication::focusWidget(); };
@@ -235,29 +228,12 @@ TEST(KeyboardOnly, TheWholeFormIsFilledWithoutTheMouse)
     }
     press(Qt::Key_Backtab);
     EXPECT_EQ(focus(), form.period->Control_dtpInicio());
-    QLocale::setDefault(QLocale::c());
 }
 
 namespace {
-// A dark palette as dark desktop themes give Fusion.
-QPalette darkPalette()
-{
-    QPalette p;
-    const QColor window(53, 53, 53), base(35, 35, 35), text(230, 230, 230), grey(127, 127, 127);
-    for (auto [role, colour] : std::initializer_list<std::pair<QPalette::ColorRole, QColor>>{
-             {QPalette::Window, window}, {QPalette::WindowText, text}, {QPalette::Base, base},
-             {QPalette::AlternateBase, window}, {QPalette::ToolTipBase, base}, {QPalette::ToolTipText, text},
-             {QPalette::Text, text}, {QPalette::Button, window}, {QPalette::ButtonText, text},
-             {QPalette::BrightText, Qt::red}, {QPalette::Highlight, QColor(42, 130, 218)},
-             {QPalette::HighlightedText, Qt::black}, {QPalette::Light, QColor(80, 80, 80)},
-             {QPalette::Midlight, QColor(66, 66, 66)}, {QPalette::Mid, QColor(40, 40, 40)},
-             {QPalette::Dark, QColor(25, 25, 25)}, {QPalette::Shadow, Qt::black},
-             {QPalette::PlaceholderText, grey}})
-        p.setColor(role, colour);
-    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
-        p.setColor(QPalette::Disabled, role, grey);
-    return p;
-}
+// A dark palette as dark desktop themes give Fusion: Qt derives the other
+// roles from the button colour, light text on a black base among them.
+QPalette darkPalette() { return QPalette(QColor(53, 53, 53)); }
 
 // The Fusion style and a palette for the application while one lives.
 class Theme {
@@ -293,9 +269,9 @@ int distance(QRgb a, QRgb b)
 }
 } // namespace
 
-TEST(DarkTheme, EveryDefaultColouredPartReadsOnALightAndADarkPalette)
+using DarkTheme = PtBr;
+TEST_F(DarkTheme, EveryDefaultColouredPartReadsOnALightAndADarkPalette)
 {
-    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     Theme fusion;
     QApplication::setPalette(QApplication::style()->standardPalette());
     FilledForm form;
@@ -350,12 +326,11 @@ TEST(DarkTheme, EveryDefaultColouredPartReadsOnALightAndADarkPalette)
         }
         EXPECT_EQ(fixed.ControlText()->palette().color(QPalette::Text), QColor(0, 128, 0));
     }
-    QLocale::setDefault(QLocale::c());
 }
 
-TEST(Scaling, ControlsKeepTheirTwipsAndNothingIsCut)
+using Scaling = PtBr;
+TEST_F(Scaling, ControlsKeepTheirTwipsAndNothingIsCut)
 {
-    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     FilledForm form;
     form.customer->setDescription(QStringLiteral("Distribuidora Araújo S.A."));
     form.period->setPeriodStart(QDateTime(QDate(2026, 12, 28), QTime()));
@@ -399,17 +374,16 @@ TEST(Scaling, ControlsKeepTheirTwipsAndNothingIsCut)
             }
         }
     }
-    QLocale::setDefault(QLocale::c());
 }
 
-TEST(Screenshots, TheFiveControlsDarkAndAtDoubleSize)
+using Screenshots = PtBr;
+TEST_F(Screenshots, TheFiveControlsDarkAndAtDoubleSize)
 {
     // Writes the README's pictures: ZEV_SCREENSHOTS=DIR, once as is (dark
     // palette) and once under QT_SCALE_FACTOR=2 (the light one, at 200%).
     const QString dir = qEnvironmentVariable("ZEV_SCREENSHOTS");
     if (dir.isEmpty())
         GTEST_SKIP() << "set ZEV_SCREENSHOTS=DIR to write the screenshots";
-    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     Theme fusion;
     FilledForm form;
     const bool doubled = form.window.devicePixelRatioF() >= 2;
@@ -433,5 +407,4 @@ TEST(Screenshots, TheFiveControlsDarkAndAtDoubleSize)
     const QString file = QDir(dir).filePath(doubled ? QStringLiteral("controls-200.png") : QStringLiteral("controls-dark.png"));
     ASSERT_TRUE(QDir().mkpath(dir));
     ASSERT_TRUE(form.window.grab().save(file)) << file.toStdString();
-    QLocale::setDefault(QLocale::c());
 }

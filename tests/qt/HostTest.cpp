@@ -5,9 +5,6 @@
 #include "framework/Label.h"
 #include "framework/PushButton.h"
 #include "framework/SSPanel.h"
-#include "qt/QtAdapter.h"
-#include "qt/QtColors.h"
-#include "qt/QtControlHost.h"
 #include "qt/QtKeys.h"
 #include "qt/QtUnits.h"
 #include "testkit/TestForm.h"
@@ -71,19 +68,6 @@ TEST(QtHost, WidgetsArePlacedInTwipsAndKeepTheExactValues)
     s.window.resize(100, 40); // the user's size: whole pixels
     EXPECT_EQ(s.host.ScaleWidth(), 1500.0f);
     EXPECT_EQ(s.host.ScaleHeight(), 600.0f);
-}
-
-TEST(QtColors, OleColoursAndSystemColoursBecomeTheRightQColors)
-{
-    const QPalette p = QGuiApplication::palette();
-    EXPECT_EQ(QtColors::toQColor(0x0000FF), QColor(255, 0, 0));
-    EXPECT_EQ(QtColors::toQColor(0xFF0000), QColor(0, 0, 255));
-    EXPECT_EQ(QtColors::toQColor(0x123456), QColor(0x56, 0x34, 0x12));
-    EXPECT_EQ(QtColors::toQColor(Colors::WindowBackground), p.color(QPalette::Base));
-    EXPECT_EQ(QtColors::toQColor(Colors::WindowText), p.color(QPalette::Text));
-    EXPECT_EQ(QtColors::toQColor(Colors::ButtonFace), p.color(QPalette::Button));
-    EXPECT_EQ(QtColors::toQColor(Colors::ButtonText), p.color(QPalette::ButtonText));
-    EXPECT_EQ(QtColors::fromQColor(QColor(0x56, 0x34, 0x12)), 0x123456u);
 }
 
 TEST(QtHost, WidgetColoursFollowTheirValuesAndTheApplicationPalette)

@@ -1,54 +1,25 @@
 // The control widgets behave as Qt widgets do, over real widgets and real
 // key and mouse input: live from the constructor, QWidget's own enabled and
-// font, size hints a layout respects, focus through a buddy label, Enter to a
-// dialog's default button, a click that keeps the entering selection.
+// font, size hints a layout respects, Enter to a dialog's default button, a
+// click that keeps the entering selection.
 
 #include "QtTestSupport.h"
 #include "framework/MemoryPropertyBag.h"
-#include "qt/ZEVCodeDescriptionWidget.h"
-#include "qt/ZEVDateRangeWidget.h"
-#include "qt/ZEVDescriptionOnlyWidget.h"
-#include "qt/ZEVNumericWidget.h"
-#include "qt/ZEVPersistComboWidget.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QDateTimeEdit>
 #include <QDialog>
 #include <QFile>
-#include <QFormLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QVBoxLayout>
-#include <functional>
 
 using namespace zev;
 using namespace zev::testing;
 
-namespace {
-
-class QtIdioms : public ::testing::Test {
-protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
-    void TearDown() override { QLocale::setDefault(QLocale::c()); }
-};
-
-struct Make {
-    const char* name;
-    std::function<ZEVControlWidget*(QWidget*)> make;
-};
-const Make all[] = {
-    {"numeric", [](QWidget* p) { return new ZEVNumericWidget(p); }},
-    {"code and description", [](QWidget* p) { return new ZEVCodeDescriptionWidget(p); }},
-    {"description only", [](QWidget* p) { return new ZEVDescriptionOnlyWidget(p); }},
-    {"list lookup", [](QWidget* p) { return new ZEVPersistComboWidget(p); }},
-    {"date range", [](QWidget* p) { return new ZEVDateRangeWidget(p); }},
-};
-
-} // namespace
+using QtIdioms = PtBr;
 
 TEST_F(QtIdioms, AWidgetIsALiveControlFromItsConstructor)
 {
@@ -73,10 +44,10 @@ TEST_F(QtIdioms, AWidgetIsALiveControlFromItsConstructor)
 
 TEST_F(QtIdioms, EnabledAndFontAreQWidgetsOwnAndReachTheControlThroughAQWidgetPointer)
 {
-    for (const Make& m : all) {
-        SCOPED_TRACE(m.name);
+    for (const char* name : controlClasses) {
+        SCOPED_TRACE(name);
         QWidget form;
-        ZEVControlWidget* w = m.make(&form);
+        ZEVControlWidget* w = makeControlWidget(name, &form);
         for (const char* documented : {"Enabled", "Font"})
             EXPECT_LT(w->metaObject()->indexOfProperty(documented), 0) << "a second " << documented;
         QWidget* plain = w;
@@ -97,72 +68,23 @@ TEST_F(QtIdioms, EnabledAndFontAreQWidgetsOwnAndReachTheControlThroughAQWidgetPo
     EXPECT_EQ(price.font().pointSizeF(), 10.0); // and back
 }
 
-TEST_F(QtIdioms, LayoutsKeepTheHeightAndGiveThePartsTheRoomTheirFontNeeds)
+// The parts' room for their font, at every scale: Scaling in EveryUserTest.
+TEST_F(QtIdioms, BesideAnEditOnlyTheLookupsTakeTheExtraWidthAndNoneTheExtraHeight)
 {
-    for (const bool form : {false, true}) {
-        for (const Make& m : all) {
-            SCOPED_TRACE(std::string(m.name) + (form ? " in a QFormLayout" : " in a QVBoxLayout"));
-            QWidget window;
-            ZEVControlWidget* w = m.make(nullptr);
-            if (form) {
-                auto* layout = new QFormLayout(&window);
-                layout->addRow(QStringLiteral("&Campo:"), w);
-            } else {
-                auto* layout = new QVBoxLayout(&window);
-                layout->addWidget(w);
-            }
-            window.resize(700, 400);
-            showActive(window);
-            EXPECT_EQ(w->height(), w->sizeHint().height()); // nothing stretches vertically
-
-            EXPECT_GT(w->minimumSizeHint().width(), 0);
-            EXPECT_LE(w->minimumSizeHint().width(), w->sizeHint().width());
-            for (QWidget* part : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                if (part->isHidden() || qobject_cast<QLabel*>(part) || qobject_cast<QPushButton*>(part))
-                    continue;
-                SCOPED_TRACE(part->objectName().toStdString());
-                EXPECT_GE(part->height(), part->minimumSizeHint().height()); // no text cut
-                if (qobject_cast<QDateTimeEdit*>(part)) {
-                    EXPECT_GE(part->width(), part->minimumSizeHint().width()); // a full date
-                }
-            }
-        }
-    }
-}
-
-TEST_F(QtIdioms, BesideAnEditOnlyTheLookupsTakeTheExtraWidth)
-{
-    for (const Make& m : all) {
-        SCOPED_TRACE(m.name);
+    for (const char* name : controlClasses) {
+        SCOPED_TRACE(name);
         QWidget window;
         auto* row = new QHBoxLayout(&window);
-        ZEVControlWidget* w = m.make(nullptr);
+        ZEVControlWidget* w = makeControlWidget(name, nullptr);
         row->addWidget(w);
         row->addWidget(new QLineEdit);
         window.resize(1200, 120);
         showActive(window);
         const bool lookup = w->findChild<QPushButton*>(QStringLiteral("cmdSearch")) != nullptr;
         EXPECT_EQ(w->width() > w->sizeHint().width(), lookup);
-    }
-}
-
-TEST_F(QtIdioms, ABuddyMnemonicFocusesTheControlsFirstPart)
-{
-    for (const Make& m : all) {
-        SCOPED_TRACE(m.name);
-        QWidget window;
-        auto* layout = new QFormLayout(&window);
-        auto* other = new QLineEdit(&window);
-        layout->addRow(QStringLiteral("&Outro:"), other);
-        ZEVControlWidget* w = m.make(nullptr);
-        layout->addRow(QStringLiteral("&Campo:"), w);
-        showActive(window);
-        other->setFocus();
-        EXPECT_EQ(w->focusPolicy(), Qt::StrongFocus);
-        QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
-        ASSERT_NE(QApplication::focusWidget(), nullptr);
-        EXPECT_EQ(QApplication::focusWidget(), w->focusProxy());
-        EXPECT_TRUE(w->isAncestorOf(QApplication::focusWidget()));
+        EXPECT_EQ(w->height(), w->sizeHint().height());
+        EXPECT_GT(w->minimumSizeHint().width(), 0);
+        EXPECT_LE(w->minimumSizeHint().width(), w->sizeHint().width());
     }
 }
 

@@ -11,12 +11,19 @@
 #include "qt/QtAdapter.h"
 #include "qt/QtControlHost.h"
 #include "qt/QtModal.h"
+#include "qt/ZEVCodeDescriptionWidget.h"
+#include "qt/ZEVDateRangeWidget.h"
+#include "qt/ZEVDescriptionOnlyWidget.h"
+#include "qt/ZEVNumericWidget.h"
+#include "qt/ZEVPersistComboWidget.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QLocale>
 #include <QTest>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <gtest/gtest.h>
 
@@ -24,6 +31,37 @@
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace zev::testing {
+
+// Numbers and dates are typed and read as in Brazil; the locale goes back even when a test fails.
+class PtBr : public ::testing::Test {
+protected:
+    void SetUp() override { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+};
+
+// The five controls by their classes' names.
+inline const char* const controlClasses[] = {"ZEVNumeric", "ZEVCodeDescription", "ZEVDescriptionOnly",
+                                             "ZEVPersistCombo", "ZEVDateRange"};
+
+// A control's widget by its control's class ("ZEVNumeric") or by its own, as
+// a .ui file names it ("zev::ZEVNumericWidget"); nullptr for another class.
+inline ZEVControlWidget* makeControlWidget(QString className, QWidget* parent,
+                                           std::shared_ptr<const Clock> clock = nullptr)
+{
+    if (className.startsWith(QLatin1String("zev::")) && className.endsWith(QLatin1String("Widget")))
+        className = className.mid(5).chopped(6);
+    if (className == QLatin1String("ZEVNumeric"))
+        return new ZEVNumericWidget(parent);
+    if (className == QLatin1String("ZEVCodeDescription"))
+        return new ZEVCodeDescriptionWidget(parent);
+    if (className == QLatin1String("ZEVDescriptionOnly"))
+        return new ZEVDescriptionOnlyWidget(parent);
+    if (className == QLatin1String("ZEVPersistCombo"))
+        return new ZEVPersistComboWidget(parent);
+    if (className == QLatin1String("ZEVDateRange"))
+        return new ZEVDateRangeWidget(parent, std::move(clock));
+    return nullptr;
+}
 
 // A top-level window, shown and active, so that focus and keys behave as for a user.
 inline void showActive(QWidget& window)

@@ -5,11 +5,6 @@
 #include "AllControlsExpectations.h"
 #include "QtTestSupport.h"
 #include "framework/MemoryPropertyBag.h"
-#include "qt/ZEVCodeDescriptionWidget.h"
-#include "qt/ZEVDateRangeWidget.h"
-#include "qt/ZEVDescriptionOnlyWidget.h"
-#include "qt/ZEVNumericWidget.h"
-#include "qt/ZEVPersistComboWidget.h"
 #include "ui_AllControls.h"
 
 #include <QFile>
@@ -24,33 +19,12 @@ using namespace zev::testing;
 
 namespace {
 
-class PtBr : public ::testing::Test {
-protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); }
-    void TearDown() override { QLocale::setDefault(QLocale::c()); }
-};
-
-ZEVControlWidget* make(const QString& className, QWidget* parent)
-{
-    if (className == QLatin1String("zev::ZEVNumericWidget"))
-        return new ZEVNumericWidget(parent);
-    if (className == QLatin1String("zev::ZEVCodeDescriptionWidget"))
-        return new ZEVCodeDescriptionWidget(parent);
-    if (className == QLatin1String("zev::ZEVDescriptionOnlyWidget"))
-        return new ZEVDescriptionOnlyWidget(parent);
-    if (className == QLatin1String("zev::ZEVPersistComboWidget"))
-        return new ZEVPersistComboWidget(parent);
-    if (className == QLatin1String("zev::ZEVDateRangeWidget"))
-        return new ZEVDateRangeWidget(parent);
-    return nullptr;
-}
-
 // QUiLoader with the application's own classes.
 class Loader : public QUiLoader {
 public:
     QWidget* createWidget(const QString& className, QWidget* parent, const QString& name) override
     {
-        if (ZEVControlWidget* w = make(className, parent)) {
+        if (ZEVControlWidget* w = makeControlWidget(className, parent)) {
             w->setObjectName(name);
             return w;
         }
@@ -107,7 +81,7 @@ void expectAsSaved(QWidget& form)
         SCOPED_TRACE(s.name);
         auto* loaded = form.findChild<ZEVControlWidget*>(QString::fromLatin1(s.name));
         ASSERT_NE(loaded, nullptr);
-        std::unique_ptr<ZEVControlWidget> twin(make(QString::fromLatin1(s.className), nullptr));
+        std::unique_ptr<ZEVControlWidget> twin(makeControlWidget(QString::fromLatin1(s.className), nullptr));
         MemoryPropertyBag bag;
         for (const auto& [key, value] : s.bag)
             bag.insert(key, value);
