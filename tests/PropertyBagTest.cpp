@@ -1,6 +1,7 @@
 #include "framework/ControlError.h"
 #include "framework/MemoryPropertyBag.h"
 #include "framework/VariantConvert.h"
+#include "tests/ErrorOf.h"
 
 #include <QLocale>
 #include <cmath>
@@ -66,10 +67,5 @@ TEST(VariantConvert, WholeNumbersRoundHalfEvenAndFailWithTheRightError)
     EXPECT_TRUE(VariantConvert::toBoolean(QString("True")));
     EXPECT_FALSE(VariantConvert::toBoolean(qint32(0)));
     EXPECT_EQ(VariantConvert::toString(true), "True");
-    try {
-        VariantConvert::toFont(QString("Tahoma"));
-        ADD_FAILURE();
-    } catch (const ControlError& e) {
-        EXPECT_EQ(e.Number(), ErrObjectRequired);
-    }
+    EXPECT_EQ(zev::testing::errorOf([] { VariantConvert::toFont(QString("Tahoma")); }), ErrObjectRequired);
 }

@@ -5,6 +5,7 @@
 #include "framework/MemoryPropertyBag.h"
 #include "testkit/TestClock.h"
 #include "testkit/TestHost.h"
+#include "tests/ErrorOf.h"
 
 #include <QTimeZone>
 #include <ctime>
@@ -248,12 +249,7 @@ TEST(ZEVDateRange, ASelectionAppliesOnlyWhenItIsTheCombos)
         d.control->Initialize();
         d.host.focusElsewhere();
         d.setPickers(Untouched, Untouched);
-        try {
-            d.combo().setListIndex(14);
-            ADD_FAILURE();
-        } catch (const ControlError& e) {
-            EXPECT_EQ(e.Number(), 5);
-        }
+        EXPECT_EQ(zev::testing::errorOf([&] { d.combo().setListIndex(14); }), 5);
         EXPECT_EQ(d.start().Value(), Untouched);
     }
 }
@@ -339,12 +335,7 @@ TEST(ZEVDateRange, AppearanceAndBackColourNotifyAndColourTheLabelNotTheCombo)
     EXPECT_EQ(d.host.BackColor(), Colors::Red);
     EXPECT_EQ(d.host.label("lblLabel").BackColor(), Colors::Red);
     EXPECT_EQ(d.combo().BackColor(), comboColour);
-    try {
-        d.control->setAppearance(70000);
-        ADD_FAILURE();
-    } catch (const ControlError& e) {
-        EXPECT_EQ(e.Number(), 6);
-    }
+    EXPECT_EQ(zev::testing::errorOf([&] { d.control->setAppearance(70000); }), 6);
     EXPECT_EQ(d.control->Appearance(), 1);
 }
 

@@ -3,7 +3,8 @@
 #include "framework/MemoryPropertyBag.h"
 #include "numeric/ZEVNumeric.h"
 #include "testkit/TestHost.h"
-#include "Printers.h"
+#include "tests/ErrorOf.h"
+#include "tests/Printers.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -224,12 +225,7 @@ TEST_F(NumericTest, SignColoursApplyToTheShownValueOnlyWhenItsSignMatches)
     EXPECT_EQ(txt().ForeColor(), 0x00FF00u);
 
     field.setText("-"); // a lone sign does not read: the colour is stored, the error reported
-    try {
-        field.setForeColorZero(0x0000AA);
-        ADD_FAILURE() << "no error";
-    } catch (const ControlError& e) {
-        EXPECT_EQ(e.Number(), ErrTypeMismatch);
-    }
+    EXPECT_EQ(zev::testing::errorOf([&] { field.setForeColorZero(0x0000AA); }), ErrTypeMismatch);
     EXPECT_EQ(field.ForeColorZero(), 0x0000AAu);
     EXPECT_THROW(field.setAppearance(40000), ControlError);
 }

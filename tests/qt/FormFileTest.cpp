@@ -32,16 +32,6 @@ struct TwoFields {
     }
 };
 
-int errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const ControlError& e) {
-        return e.Number();
-    }
-    return 0;
-}
-
 bool sameBits(double x, double y) { return std::memcmp(&x, &y, sizeof x) == 0; }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include "qt/ZEVDescriptionOnlyWidget.h"
 #include "qt/ZEVNumericWidget.h"
 #include "qt/ZEVPersistComboWidget.h"
+#include "tests/ErrorOf.h"
 
 #include <QApplication>
 #include <QDialog>
