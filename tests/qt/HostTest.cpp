@@ -77,9 +77,9 @@ TEST(QtHost, WidgetColoursFollowTheirValuesAndTheApplicationPalette)
     auto& panel = createWidget<SSPanel>(s.host, design("pan", WidgetKind::SSPanel));
     auto& plain = createWidget<FlatEdit>(s.host, design("txtRed", WidgetKind::FlatEdit));
     plain.setBackColor(Colors::Red);
-    edit.setForeColor(Colors::Blue);
+    plain.setForeColor(Colors::Blue);
     EXPECT_EQ(q(plain)->palette().color(QPalette::Base), QColor(Qt::red));
-    EXPECT_EQ(q(edit)->palette().color(QPalette::Text), QColor(Qt::blue));
+    EXPECT_EQ(q(plain)->palette().color(QPalette::Text), QColor(Qt::blue));
     EXPECT_EQ(edit.BackColor(), Colors::WindowBackground);
     EXPECT_EQ(panel.BackColor(), Colors::ButtonFace);
     EXPECT_EQ(panel.ForeColor(), Colors::ButtonText);
@@ -88,10 +88,14 @@ TEST(QtHost, WidgetColoursFollowTheirValuesAndTheApplicationPalette)
     QPalette themed = saved;
     themed.setColor(QPalette::Base, QColor(0, 128, 0));
     themed.setColor(QPalette::Button, QColor(1, 2, 3));
+    themed.setColor(QPalette::Text, QColor(250, 250, 200));
+    themed.setColor(QPalette::ButtonText, QColor(240, 240, 240));
     QApplication::setPalette(themed);
     QCoreApplication::processEvents(); // Qt tells the widgets through the event loop
-    EXPECT_EQ(q(edit)->palette().color(QPalette::Base), QColor(0, 128, 0)); // system colour 5 follows the theme
+    EXPECT_EQ(q(edit)->palette().color(QPalette::Base), QColor(0, 128, 0)); // system colours follow the theme
     EXPECT_EQ(q(panel)->palette().color(QPalette::Window), QColor(1, 2, 3));
+    EXPECT_EQ(q(edit)->palette().color(QPalette::Text), QColor(250, 250, 200));
+    EXPECT_EQ(q(panel)->palette().color(QPalette::WindowText), QColor(240, 240, 240));
     EXPECT_EQ(q(plain)->palette().color(QPalette::Base), QColor(Qt::red)); // a plain colour stays
     QApplication::setPalette(saved);
     QCoreApplication::processEvents();
