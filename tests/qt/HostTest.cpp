@@ -77,8 +77,8 @@ TEST(QtHost, WidgetColoursFollowTheirValuesAndTheApplicationPalette)
     auto& panel = createWidget<SSPanel>(s.host, design("pan", WidgetKind::SSPanel));
     auto& plain = createWidget<FlatEdit>(s.host, design("txtRed", WidgetKind::FlatEdit));
     plain.setBackColor(Colors::Red);
-    plain.setForeColor(Colors::Blue);
     EXPECT_EQ(q(plain)->palette().color(QPalette::Base), QColor(Qt::red));
+    plain.setForeColor(Colors::Blue);
     EXPECT_EQ(q(plain)->palette().color(QPalette::Text), QColor(Qt::blue));
     EXPECT_EQ(edit.BackColor(), Colors::WindowBackground);
     EXPECT_EQ(panel.BackColor(), Colors::ButtonFace);
