@@ -78,10 +78,8 @@ ZEVCodeDescription::ZEVCodeDescription(ControlHost& host)
 ZEVCodeDescription::~ZEVCodeDescription()
 {
     // The host owns the widgets and may outlive this control: nothing of ours may answer them afterwards.
-    txtCode.onKeyDown = nullptr;
-    txtCode.onChange = nullptr;
-    txtCode.onLostFocus = nullptr;
-    cmdSearch.onClick = nullptr;
+    for (Widget* w : std::initializer_list<Widget*>{&txtCode, &cmdSearch, &panDescription})
+        w->clearHandlers();
 }
 
 const ClassDescriptor& ZEVCodeDescription::descriptor()

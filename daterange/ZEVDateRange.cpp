@@ -85,9 +85,8 @@ ZEVDateRange::ZEVDateRange(ControlHost& host)
 ZEVDateRange::~ZEVDateRange()
 {
     // The host owns the widgets and may outlive this control: nothing of ours may answer them afterwards.
-    cboFiltro.onClick = nullptr;
-    dtpInicio.onChange = nullptr;
-    dtpFim.onChange = nullptr;
+    for (Widget* w : std::initializer_list<Widget*>{&cboFiltro, &dtpInicio, &dtpFim})
+        w->clearHandlers();
 }
 
 void ZEVDateRange::setClock(std::shared_ptr<const Clock> clock)

@@ -45,9 +45,8 @@ ZEVDescriptionOnly::ZEVDescriptionOnly(ControlHost& host)
 ZEVDescriptionOnly::~ZEVDescriptionOnly()
 {
     // The host owns the widgets and may outlive this control: nothing of ours may answer them afterwards.
-    txtDescription.onKeyDown = nullptr;
-    txtDescription.onChange = nullptr;
-    cmdSearch.onClick = nullptr;
+    txtDescription.clearHandlers();
+    cmdSearch.clearHandlers();
 }
 
 const ClassDescriptor& ZEVDescriptionOnly::descriptor()

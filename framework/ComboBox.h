@@ -45,6 +45,11 @@ public:
     virtual void setBackColor(OleColor color) = 0;
 
     std::function<void()> onClick;
+    void clearHandlers() override
+    {
+        Widget::clearHandlers();
+        onClick = nullptr;
+    }
     void raiseClick() { if (onClick) onClick(); }
 };
 

@@ -18,6 +18,11 @@ public:
     virtual void setValue(const QDateTime& value) = 0;
 
     std::function<void()> onChange;
+    void clearHandlers() override
+    {
+        Widget::clearHandlers();
+        onChange = nullptr;
+    }
     void raiseChange() { if (onChange) onChange(); }
 };
 

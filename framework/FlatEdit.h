@@ -38,6 +38,14 @@ public:
     std::function<void(qint16& KeyCode, qint16& Shift)> onKeyDown;
     std::function<void(qint16& KeyAscii)> onKeyPress;
     std::function<void(qint16& KeyCode, qint16& Shift)> onKeyUp;
+    void clearHandlers() override
+    {
+        Widget::clearHandlers();
+        onChange = nullptr;
+        onKeyDown = nullptr;
+        onKeyPress = nullptr;
+        onKeyUp = nullptr;
+    }
 
     void raiseChange() { if (onChange) onChange(); }
     void raiseKeyDown(qint16& keyCode, qint16& shift) { if (onKeyDown) onKeyDown(keyCode, shift); }

@@ -17,6 +17,11 @@ public:
     virtual Font& font() = 0;
 
     std::function<void()> onClick;
+    void clearHandlers() override
+    {
+        Widget::clearHandlers();
+        onClick = nullptr;
+    }
     void raiseClick() { if (onClick) onClick(); }
 };
 

@@ -36,6 +36,13 @@ public:
     std::function<void()> onGotFocus;
     std::function<void()> onLostFocus;
 
+    // Drops every handler: a control that goes before the host's widgets leaves nothing of its own on them.
+    virtual void clearHandlers()
+    {
+        onGotFocus = nullptr;
+        onLostFocus = nullptr;
+    }
+
     void raiseGotFocus() { if (onGotFocus) onGotFocus(); }
     void raiseLostFocus() { if (onLostFocus) onLostFocus(); }
 };

@@ -101,12 +101,7 @@ ZEVNumeric::ZEVNumeric(ControlHost& host)
 ZEVNumeric::~ZEVNumeric()
 {
     // The host owns the edit box and may outlive this control.
-    txtValue_.onChange = nullptr;
-    txtValue_.onGotFocus = nullptr;
-    txtValue_.onLostFocus = nullptr;
-    txtValue_.onKeyDown = nullptr;
-    txtValue_.onKeyPress = nullptr;
-    txtValue_.onKeyUp = nullptr;
+    txtValue_.clearHandlers();
 }
 
 const NumberEngine& ZEVNumeric::engine() { return NumberEngine::current(); }

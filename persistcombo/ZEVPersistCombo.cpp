@@ -163,12 +163,9 @@ ZEVPersistCombo::ZEVPersistCombo(ControlHost& host)
 ZEVPersistCombo::~ZEVPersistCombo()
 {
     // The host keeps the widgets; they must not call into a control that is gone.
-    txtCode.onChange = nullptr;
-    txtCode.onGotFocus = nullptr;
-    txtCode.onKeyDown = nullptr;
-    txtDescription.onKeyDown = nullptr;
-    cmdSearch.onClick = nullptr;
-    cmdRemoveItem.onClick = nullptr;
+    for (Widget* w :
+         std::initializer_list<Widget*>{&txtCode, &cmdSearch, &txtDescription, &cboListing, &cmdRemoveItem})
+        w->clearHandlers();
 }
 
 // ---- Lifecycle ------------------------------------------------------------
