@@ -1,7 +1,7 @@
 # Debian packages (CPack DEB), one per install component; scripts/package
 # builds them with the prefix /usr:
 #   libzevsuitecontrols1                 runtime: libZEVSuiteControlsCore.so.1, libZEVSuiteControls.so.1
-#   libzevsuitecontrols-dev              devel: headers, .so links, the test kit, CMake and pkg-config files
+#   libzevsuitecontrols-dev              devel: headers, .so links, the test kit, CMake and pkg-config files, zev-migrate
 #   zevsuitecontrols-designer-plugin     designer: the plugin, in Qt's designer plugin folder
 #   zevsuitecontrols-demo                demo: zev-demo
 # The dependencies are written out (the Qt runtime packages of Debian 12, and
@@ -74,8 +74,9 @@ set(CPACK_COMPONENT_DEVEL_DESCRIPTION
   "ZEVSuiteControls: data-entry controls for business forms (development files)\n\
 Headers under /usr/include/ZEVSuiteControls, the CMake package (find_package(ZEVSuiteControls):\n\
 ZEV::core, ZEV::qt, ZEV::testkit), the pkg-config files ZEVSuiteControlsCore,\n\
-ZEVSuiteControls and ZEVSuiteControlsTestKit, and the test kit: an in-memory host\n\
-and widgets for headless tests of host forms.")
+ZEVSuiteControls and ZEVSuiteControlsTestKit, the test kit: an in-memory host\n\
+and widgets for headless tests of host forms, and zev-migrate, which brings the\n\
+legacy host's form files (.frm/.frx) across as Qt Designer forms.")
 
 set(CPACK_DEBIAN_DESIGNER_PACKAGE_NAME zevsuitecontrols-designer-plugin)
 set(CPACK_DEBIAN_DESIGNER_PACKAGE_SECTION devel)

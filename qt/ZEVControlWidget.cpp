@@ -235,6 +235,30 @@ QStringList ZEVControlWidget::unboundEvents() const
     return names;
 }
 
+bool ZEVControlWidget::event(QEvent* event)
+{
+    if (event->type() == QEvent::DynamicPropertyChange) {
+        const QByteArray name = static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName();
+        const int index = name.startsWith("ole") ? metaObject()->indexOfProperty(name.constData() + 3) : -1;
+        const QVariant value = property(name.constData());
+        if (index >= ZEVControlWidget::staticMetaObject.propertyCount()
+            && metaObject()->property(index).metaType().id() == QMetaType::QColor && value.isValid()) {
+            // Through the saved-property path, so the control applies it as it loads a saved form.
+            d_->report([&] {
+                bool ok = false;
+                const qint64 ole = value.toLongLong(&ok);
+                if (!ok || ole < std::numeric_limits<qint32>::min() || ole > std::numeric_limits<quint32>::max())
+                    throw ControlError(ErrInvalidPropertyValue, QString::fromLatin1(name) + QStringLiteral(": not a colour value"));
+                MemoryPropertyBag bag;
+                writeProperties(bag);
+                bag.insert(QString::fromLatin1(name.constData() + 3), QVariant::fromValue(qint32(quint32(ole))));
+                readProperties(bag);
+            });
+        }
+    }
+    return QWidget::event(event);
+}
+
 void ZEVControlWidget::changeEvent(QEvent* event)
 {
     ZEVControlWidgetPrivate& d = *d_;

@@ -30,6 +30,12 @@ class ZEVControlWidgetPrivate;
 // Forms from Qt Designer load like saved forms: each widget declares its
 // properties in the order the control reads its saved properties, which is
 // the order Designer writes them and uic and QUiLoader apply them.
+//
+// A .ui colour is a fixed colour. A system colour (0x800000nn, which follows
+// the desktop theme) travels as a dynamic property named "ole" + the colour
+// property, holding the 32-bit value: setProperty("oleBackColor", 0x8000000F)
+// applies it as a saved form's BackColor would be loaded (forms brought
+// across by zev-migrate carry them).
 class ZEV_QT_EXPORT ZEVControlWidget : public QWidget {
     Q_OBJECT
 
@@ -87,6 +93,7 @@ protected:
                      const std::function<void(Control&)>& prepare = {});
     ZEVControlWidgetPrivate& d() const { return *d_; }
 
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;

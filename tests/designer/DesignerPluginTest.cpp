@@ -10,6 +10,8 @@
 #include <QMetaProperty>
 #include <QPluginLoader>
 #include <QSignalSpy>
+#include <QColor>
+#include <QDir>
 #include <QUiLoader>
 #include <QXmlStreamReader>
 #include <cstring>
@@ -155,3 +157,36 @@ TEST(DesignerPlugin, QUiLoaderMakesTheFormWithThePluginAndLoadsItInTheControlsRe
     expectAllControlsLoaded(*form);
     QLocale::setDefault(QLocale::c());
 }
+
+#ifdef ZEV_MIGRATED_DIR
+// Forms brought across by zev-migrate: the plugin makes each of our controls
+// with the properties the form file gave it (a system colour included).
+TEST(DesignerPlugin, QUiLoaderLoadsFormsBroughtAcrossByZevMigrate)
+{
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    QUiLoader loader;
+    loader.clearPluginPaths();
+    loader.addPluginPath(QFileInfo(QStringLiteral(ZEV_DESIGNER_PLUGIN)).absolutePath());
+    loader.setWorkingDirectory(QDir(QStringLiteral(ZEV_MIGRATED_DIR)));
+    for (const char* name : {"frmPedido", "frmFiltro"}) {
+        SCOPED_TRACE(name);
+        QFile file(QStringLiteral(ZEV_MIGRATED_DIR "/%1.ui").arg(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        std::unique_ptr<QWidget> form(loader.load(&file));
+        ASSERT_TRUE(form) << loader.errorString().toStdString();
+        int ours = 0;
+        for (QWidget* w : form->findChildren<QWidget*>())
+            ours += QByteArray(w->metaObject()->className()).startsWith("zev::ZEV");
+        EXPECT_GE(ours, 5);
+    }
+    QFile file(QStringLiteral(ZEV_MIGRATED_DIR "/frmPedido.ui"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    std::unique_ptr<QWidget> form(loader.load(&file));
+    ASSERT_TRUE(form);
+    QWidget* customer = form->findChild<QWidget*>(QStringLiteral("cdCliente"));
+    ASSERT_NE(customer, nullptr);
+    EXPECT_EQ(customer->property("Code").toString(), QStringLiteral("42"));
+    EXPECT_EQ(customer->property("DescriptionBackColor").value<QColor>(), QApplication::palette().color(QPalette::Base));
+    QLocale::setDefault(QLocale::c());
+}
+#endif
