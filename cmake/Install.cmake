@@ -38,7 +38,7 @@ set(ZEV_PUBLIC_CORE_HEADERS
 file(GLOB ZEV_PUBLIC_TESTKIT_HEADERS RELATIVE ${PROJECT_SOURCE_DIR} CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/testkit/*.h)
 set(ZEV_PUBLIC_QT_HEADERS
   qt/ZEVControlWidget.h qt/ZEVNumericWidget.h qt/ZEVCodeDescriptionWidget.h qt/ZEVDescriptionOnlyWidget.h
-  qt/ZEVPersistComboWidget.h qt/ZEVDateRangeWidget.h)
+  qt/ZEVPersistComboWidget.h qt/ZEVDateRangeWidget.h qt/ZEVDialogs.h)
 set(zev_headers ${ZEV_PUBLIC_CORE_HEADERS} ${ZEV_PUBLIC_TESTKIT_HEADERS})
 if(TARGET zev_qt)
   list(APPEND zev_headers ${ZEV_PUBLIC_QT_HEADERS})

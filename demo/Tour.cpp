@@ -6,7 +6,7 @@
 #include "framework/ComboBox.h"
 #include "framework/DateTimePicker.h"
 #include "qt/QtAdapter.h"
-#include "qt/QtModal.h"
+#include "qt/ZEVDialogs.h"
 #include "qt/ZEVCodeDescriptionWidget.h"
 #include "qt/ZEVDateRangeWidget.h"
 #include "qt/ZEVDescriptionOnlyWidget.h"
@@ -116,7 +116,7 @@ int Tour::run()
 {
     QDir().mkpath(directory_);
     // Answer every message box as a user would, and remember what it said.
-    QtModal::setHook([this](QDialog& dialog) {
+    ZEVDialogs::setHandler([this](QDialog& dialog) {
         if (auto* box = qobject_cast<QMessageBox*>(&dialog))
             messages_ << box->text();
         dialog.accept();
@@ -291,6 +291,6 @@ int Tour::run()
         std::printf("%s\n", qPrintable(line));
     std::printf("\n%s: %d passo(s), %d com problema; capturas em %s\n", failures_ ? "FALHOU" : "OK", number_, failures_,
                 qPrintable(QDir(directory_).absolutePath()));
-    QtModal::setHook({});
+    ZEVDialogs::setHandler({});
     return failures_ == 0 ? 0 : 1;
 }

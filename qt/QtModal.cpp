@@ -1,32 +1,38 @@
 #include "qt/QtModal.h"
 
+#include "qt/ZEVDialogs.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
 #include <QTimer>
 
-namespace zev::QtModal {
+namespace zev {
 
 namespace {
-Hook& installed()
+ZEVDialogs::Handler& installed()
 {
-    static Hook hook;
-    return hook;
+    static ZEVDialogs::Handler handler;
+    return handler;
 }
 
 bool nobodyToAnswer() { return QGuiApplication::platformName() == QLatin1String("offscreen"); }
 } // namespace
 
-Hook setHook(Hook hook)
+ZEVDialogs::Handler ZEVDialogs::setHandler(Handler handler)
 {
-    Hook previous = std::move(installed());
-    installed() = std::move(hook);
+    Handler previous = std::move(installed());
+    installed() = std::move(handler);
     return previous;
 }
 
+ZEVDialogs::Handler ZEVDialogs::handler() { return installed(); }
+
+namespace QtModal {
+
 int exec(QDialog& dialog)
 {
-    const Hook hook = installed();
+    const ZEVDialogs::Handler hook = installed();
     if (hook || nobodyToAnswer()) {
         QPointer<QDialog> shown(&dialog);
         // Runs inside the dialog's own event loop, once it is visible and modal.
@@ -47,4 +53,6 @@ int exec(QDialog& dialog)
     return result;
 }
 
-} // namespace zev::QtModal
+} // namespace QtModal
+
+} // namespace zev

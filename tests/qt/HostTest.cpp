@@ -361,3 +361,31 @@ TEST(QtDateTimePicker, NullIsAnEmptyFieldAndDatesOutsideTheRangeAreRefused)
     const int month = picker.Value().date().month();
     EXPECT_TRUE(month == typedOn.month() || month == QDate::currentDate().month()) << month;
 }
+
+// As the README's "Testing your form" shows it: the list lookup's warning,
+// seen and answered through the public dialog handler, on the real widget.
+TEST(QtHost, AFormTestSeesAndAnswersTheControlsMessage)
+{
+    QWidget window;
+    auto* products = new ZEVPersistComboWidget(&window);
+    QObject::connect(products, &ZEVPersistComboWidget::Search, products,
+                     [&](QString& primaryKey, bool& success, eSource&) {
+                         products->setDescription(QStringLiteral("Parafuso"));
+                         primaryKey = QStringLiteral("P-") + products->Code();
+                         success = true;
+                     });
+    showActive(window);
+    QStringList shown;
+    ZEVDialogs::Scope answer([&](QDialog& dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+            shown << box->text();
+        dialog.accept();
+    });
+    for (int i = 0; i < 2; ++i) {
+        QTest::keyClicks(products->ControlCode(), QStringLiteral("7"));
+        QTest::keyClick(products->ControlCode(), Qt::Key_F3);
+        QTest::keyClick(products->ControlDescription(), Qt::Key_Return);
+    }
+    EXPECT_EQ(shown, QStringList{QStringLiteral("ATENÇÃO! Este item já foi adicionado na lista de filtro.")});
+    EXPECT_EQ(products->count(), 1);
+}

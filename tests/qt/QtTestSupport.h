@@ -11,6 +11,7 @@
 #include "qt/QtAdapter.h"
 #include "qt/QtControlHost.h"
 #include "qt/QtModal.h"
+#include "qt/ZEVDialogs.h"
 #include "qt/ZEVCodeDescriptionWidget.h"
 #include "qt/ZEVDateRangeWidget.h"
 #include "qt/ZEVDescriptionOnlyWidget.h"
@@ -90,16 +91,7 @@ inline WidgetDesign design(const char* name, WidgetKind kind, float left = 0, fl
 inline QWidget* q(Widget& w) { return QtAdapter::of(&w)->qwidget(); }
 
 // Answers every modal dialog of the library with a handler for the duration of a test.
-class ModalAnswer {
-public:
-    explicit ModalAnswer(QtModal::Hook hook) : previous_(QtModal::setHook(std::move(hook))) {}
-    ~ModalAnswer() { QtModal::setHook(std::move(previous_)); }
-    ModalAnswer(const ModalAnswer&) = delete;
-    ModalAnswer& operator=(const ModalAnswer&) = delete;
-
-private:
-    QtModal::Hook previous_;
-};
+using ModalAnswer = ZEVDialogs::Scope;
 
 // One key as a US keyboard sends it: the key, its text and Shift when the character needs it.
 inline void keyboardType(QWidget* widget, const QString& text)
