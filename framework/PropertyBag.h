@@ -23,6 +23,6 @@ public:
 
 // True when two property values are the same value: numbers compare by value
 // whatever their width, so a qint16 0 equals a qint32 0 default.
-bool samePropertyValue(const QVariant& a, const QVariant& b);
+ZEV_CORE_EXPORT bool samePropertyValue(const QVariant& a, const QVariant& b);
 
 } // namespace zev

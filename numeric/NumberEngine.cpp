@@ -211,9 +211,11 @@ NumberEngine::ReadResult NumberEngine::parse(QStringView text, double& value) co
             continue;
         }
         if (any) {
-            // Lenient: a group separator may stand between any two digits.
+            // Lenient: a group separator may stand between any two digits,
+            // and last, where the user has typed it but not yet the digits
+            // after it ("1." on the way to "1.500").
             const qsizetype g = groupAt(s, i);
-            if (g > 0 && i + g < n && digitValue(s[i + g]) >= 0) {
+            if (g > 0 && (i + g == n || digitValue(s[i + g]) >= 0)) {
                 i += g;
                 continue;
             }

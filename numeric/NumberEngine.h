@@ -55,7 +55,9 @@ public:
     // symbol, percent sign or opening parenthesis before the number, in any
     // order; digits, with single group separators between any two digits of
     // the integer part (the group size is not checked: "1.2.3" is 123 in
-    // pt_BR); a decimal separator with digits on either side or both ("5,"
+    // pt_BR) and one more after its last digit when it ends the text, as a
+    // user types it ("1." is 1 in pt_BR; "1..", ".5", "1.," and "1,5." do not
+    // read); a decimal separator with digits on either side or both ("5,"
     // and ",5" read, "," does not); an exponent "E+20", "e-5", "E5"; then an
     // optional sign, currency symbol, percent sign or closing parenthesis.
     // At most one of each; parentheses mean negative and exclude a sign; the

@@ -209,6 +209,19 @@ QString ZEVNumeric::Text() const
 
 void ZEVNumeric::setText(const QString& s) { assignCaught(s, false); }
 
+void ZEVNumeric::clearValue()
+{
+    // The change handling would put the zero back while StartZero holds.
+    const bool startZero = startZero_;
+    startZero_ = false;
+    struct Restore {
+        bool& flag;
+        bool value;
+        ~Restore() { flag = value; }
+    } restore{startZero_, startZero};
+    setText(QString());
+}
+
 void ZEVNumeric::assignCaught(const QString& s, bool leaving)
 {
     // Type mismatch falls back to the last readable value, overflow to zero;

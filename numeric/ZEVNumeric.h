@@ -52,6 +52,10 @@ public:
     void setLocked(bool bValor) { txtValue_.setLocked(bValor); }
     QString Text() const;
     void setText(const QString& s);
+    // Empties the field whatever StartZero says, as a data source's null is
+    // shown (an empty Text assigned under StartZero shows 0). Change as for
+    // any assignment; leaving the field still shows a formatted zero.
+    void clearValue();
     void AboutBox();
 
     double LastNumericValue() const { return lastNumericValue_; }

@@ -279,7 +279,12 @@ bool QtFlatEdit::keyPress(QKeyEvent* event)
     const Qt::KeyboardModifiers mods = event->modifiers();
     qint16 keyCode = QtKeys::keyCode(key, mods);
     qint16 shift = QtKeys::shiftBits(mods);
-    const QString text = event->text();
+    QString text = event->text();
+    if (keypadDecimalMark_ && mods.testFlag(Qt::KeypadModifier) && (key == Qt::Key_Period || key == Qt::Key_Comma)
+        && isPrintable(text)) {
+        if (const QString mark = keypadDecimalMark_(); isPrintable(mark))
+            text = mark;
+    }
     const bool typed = isPrintable(text) && !(shift & (ShiftBits::Ctrl | ShiftBits::Alt));
     if (keyCode == 0 && !typed)
         return false; // a key the original forms had no code for: Qt's own handling

@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QHash>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -49,6 +50,10 @@ public:
     // Enter that no handler changed reaches the window after the key events
     // (a dialog's default button), as a QLineEdit's does; off, the edit keeps it.
     void setEnterReachesWindow(bool reaches) { enterReachesWindow_ = reaches; }
+    // The keypad's decimal key (which sends "." or "," by keyboard layout)
+    // types what `mark` returns instead, asked at each key; unset, it types
+    // what it sends. KeyDown and KeyUp keep the key's code (110).
+    void setKeypadDecimalMark(std::function<QString()> mark) { keypadDecimalMark_ = std::move(mark); }
 
 protected:
     bool filterEvent(QObject* watched, QEvent* event) override;
@@ -78,6 +83,7 @@ private:
     qsizetype shownLength_ = 0; // the text's length before the change being validated
     bool dispatching_ = false; // an event we hand to the QLineEdit ourselves
     bool enterReachesWindow_ = false;
+    std::function<QString()> keypadDecimalMark_;
     bool clickKeepsSelection_ = false; // the click that gave the focus is still down
     // Keys pressed here, whose release raises KeyUp, with the arguments KeyDown
     // left: KeyUp starts from them, as the test kit's edit box does.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/ControlError.h"
 #include "qt/ZEVControlWidget.h"
 
 #include <QColor>
@@ -29,6 +30,15 @@ class ZEVCodeDescription;
 // PrimaryKey are hidden from the property sheet, as the library hides them
 // from a host's. Of CodeFont and DescriptionFont a saved form keeps only the
 // name; FontSize, FontBold... act on both fonts.
+//
+// Failures: a write or a method throws ControlError, or with
+// setReportsFailures(true) goes to errorRaised instead. A colour that is not
+// valid fails with 380; CodeMaxLength and CodeSize beyond the 16-bit range
+// with 6 (within it the control keeps them to its limits); FontSize outside
+// 1..2048 and a CodeFont or DescriptionFont over 2048 points with 380; an
+// Appearance beyond the 16-bit range with 6. A ControlError thrown by a
+// Search (or other) handler passes on to the caller that started the search:
+// ForceSearch, or the key or click, which reports it through errorRaised.
 class ZEV_QT_EXPORT ZEVCodeDescriptionWidget : public ZEVControlWidget {
     Q_OBJECT
     // In the order the control reads its saved properties (see ZEVControlWidget).

@@ -163,8 +163,6 @@ ZEVControlWidget::~ZEVControlWidget()
 
 Control& ZEVControlWidget::control() const { return *d_->control; }
 
-QtControlHost& ZEVControlWidget::host() const { return *d_->host; }
-
 QString ZEVControlWidget::className() const { return d_->descriptor.className; }
 
 void ZEVControlWidget::readProperties(PropertyBag& bag)
@@ -203,8 +201,7 @@ QSize ZEVControlWidget::sizeHint() const
     ZEVControlWidgetPrivate& d = *d_;
     if (d.fitPending)
         d.refit();
-    return QSize(QtUnits::toPixels(d.descriptor.designWidth, d.host->dpiX()),
-                 QtUnits::toPixels(d.descriptor.designHeight, d.host->dpiY()));
+    return QSize(QtUnits::toPixels(d.descriptor.designWidth, d.host->dpiX()), d.hintPixelHeight());
 }
 
 QSize ZEVControlWidget::minimumSizeHint() const
@@ -379,6 +376,35 @@ void ZEVControlWidgetPrivate::showControlEnabled()
     ++syncingEnabled;
     q.setEnabled(controlEnabled());
     --syncingEnabled;
+}
+
+int ZEVControlWidgetPrivate::hintPixelHeight() const
+{
+    switch (hintHeight) {
+    case HintHeight::Design:
+        break;
+    case HintHeight::LineEdit:
+        for (const auto& w : host->widgets())
+            if (QtAdapter* a = QtAdapter::of(w.get()))
+                if (auto* edit = qobject_cast<QLineEdit*>(a->qwidget()))
+                    return edit->sizeHint().height();
+        break;
+    case HintHeight::LowestPart: {
+        // Where the parts are placed (QtAdapter::applyGeometry); the control
+        // draws no frame of its own around them.
+        int bottom = 0;
+        for (const auto& w : host->widgets()) {
+            if (!w->Visible())
+                continue;
+            const auto y = QtUnits::toPixelRun(w->Top(), w->Height(), host->dpiY());
+            bottom = std::max(bottom, y.start + y.length);
+        }
+        if (bottom > 0)
+            return bottom;
+        break;
+    }
+    }
+    return QtUnits::toPixels(descriptor.designHeight, host->dpiY());
 }
 
 void ZEVControlWidgetPrivate::scheduleRefit()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/ControlError.h"
 #include "framework/Enumerations.h"
 #include "qt/ZEVQtExport.h"
 
@@ -14,7 +15,6 @@ namespace zev {
 struct ClassDescriptor;
 class Control;
 class PropertyBag;
-class QtControlHost;
 class ZEVControlWidgetPrivate;
 
 // The base of the QWidget of each control (ZEVNumericWidget...). A control
@@ -25,7 +25,8 @@ class ZEVControlWidgetPrivate;
 // call through a QWidget* reaches the control. The widget takes the focus
 // (StrongFocus) and hands it to its first part, so a QLabel buddy and its
 // mnemonic work. Its size hint is the design size at the screen's DPI, grown
-// where the font in use needs more room, and its height is fixed.
+// where the font in use needs more room, and its height is fixed; the numeric
+// field's hint is as tall as a QLineEdit, the date range's ends with its parts.
 //
 // Forms from Qt Designer load like saved forms: each widget declares its
 // properties in the order the control reads its saved properties, which is
@@ -51,21 +52,28 @@ public:
 
     // The control behind the widget, with the documented names and types.
     Control& control() const;
-    QtControlHost& host() const;
     QString className() const;
 
-    // Loads saved properties over the control (ReadProperties); failures pass on.
+    // Loads saved properties over the control (ReadProperties); failures
+    // (a stored value of the wrong type: 13; out of range: 6 or 380) pass on
+    // as ControlError whatever reportsFailures says.
     void readProperties(PropertyBag& bag);
     void writeProperties(PropertyBag& bag);
 
     // Failures of property writes and methods throw ControlError (the
-    // library's rule for callers in code) unless this is set: then they are
-    // reported through errorRaised, as Designer's property sheet and the
-    // form loaders need (Qt's meta-calls cannot pass an exception on).
+    // library's rule for callers in code; each widget's header lists its
+    // error numbers) unless this is set: then they are reported through
+    // errorRaised (number and description) and the call returns normally,
+    // as Designer's property sheet and the form loaders need (Qt's
+    // meta-calls cannot pass an exception on). Reads never throw. Failures in
+    // handlers that Qt's event delivery runs (a key, a click, a resize) always
+    // go to errorRaised, or to qWarning when nothing is connected to it.
     void setReportsFailures(bool reports);
     bool reportsFailures() const;
 
     // The control's size in twips; it lays itself out at once, shown or not.
+    // A negative or non-finite size throws ControlError 380, whatever
+    // reportsFailures says.
     void resizeTwips(float width, float height);
     float widthTwips() const;
     float heightTwips() const;

@@ -32,6 +32,9 @@ class ZEVControlWidgetPrivate {
 public:
     ZEVControlWidgetPrivate(ZEVControlWidget& widget, const ClassDescriptor& descriptor);
 
+    // The Qt host of a control widget: the library's and its tests' way in.
+    static QtControlHost& hostOf(const ZEVControlWidget& widget) { return *widget.d_->host; }
+
     ZEVControlWidget& q;
     const ClassDescriptor& descriptor;
     std::unique_ptr<QtControlHost> host;
@@ -51,6 +54,14 @@ public:
     int syncingFont = 0;
     // The parts that take the width a layout gives beyond the design.
     QStringList stretchingParts;
+    // How tall the size hints are. Only the hints: the design height stays
+    // what a new control, resizeTwips and a saved form's geometry use.
+    enum class HintHeight {
+        Design,     // the design height, grown where the font needs it
+        LineEdit,   // a one-line field: as tall as a QLineEdit at its font, so it sits on a form row
+        LowestPart, // down to the bottom of the lowest visible part, with no blank band below
+    };
+    HintHeight hintHeight = HintHeight::Design;
     bool fitPending = false;
 
     // Makes a signal of the control's widget the typed form of the control's
@@ -80,6 +91,8 @@ public:
     // The widget's `font` and `enabled` show the control's.
     void showControlFont();
     void showControlEnabled();
+    // The height of the size hints, in pixels (see hintHeight).
+    int hintPixelHeight() const;
     // Grows the control's twips where the parts' font needs more room.
     void refit();
     void scheduleRefit();

@@ -18,6 +18,7 @@ ZEVDateRangeWidget::ZEVDateRangeWidget(QWidget* parent, std::shared_ptr<const Cl
               static_cast<ZEVDateRange&>(c).setClock(clock);
       })
 {
+    d().hintHeight = ZEVControlWidgetPrivate::HintHeight::LowestPart;
     // Every change of an end, by the user, a preset or the program.
     for (QDateTimeEdit* picker : {Control_dtpInicio(), Control_dtpFim()})
         if (picker)

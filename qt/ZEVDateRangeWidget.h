@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/ControlError.h"
 #include "qt/ZEVControlWidget.h"
 
 #include <QColor>
@@ -25,6 +26,14 @@ class ZEVDateRange;
 // the user's own edit of a picker does. `period` is the preset chosen in the
 // combo; writing it applies the preset, as the user's choice does. None of
 // these is saved with the control's properties; a .ui file keeps `period`.
+// periodStart is the USER property; a mapper binds the end with
+// addMapping(range, section, "periodEnd").
+//
+// Failures: a write throws ControlError, or with setReportsFailures(true)
+// goes to errorRaised instead. A `period` that is no Preset fails with 380;
+// so do an end before 1601-01-01 or after 9999-12-31 23:59:59 (an invalid
+// QDateTime is no date, not a failure) and a BackColor that is not valid; an
+// Appearance beyond the 16-bit range with 6.
 //
 // "Today" comes from a Clock: the system's, or one the host supplies (given
 // to the constructor it also governs the preset applied at the start).

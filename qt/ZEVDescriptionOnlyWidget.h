@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/ControlError.h"
 #include "qt/ZEVControlWidget.h"
 
 #include <QColor>
@@ -16,6 +17,15 @@ class ZEVDescriptionOnly;
 // handler answers as for ZEVCodeDescriptionWidget. Description is the USER
 // property. Enabled and Font are QWidget's `enabled` and `font`; of the font
 // a saved form keeps only the name, FontSize, FontBold... keep the rest.
+//
+// Failures: a write or a method throws ControlError, or with
+// setReportsFailures(true) goes to errorRaised instead. A colour that is not
+// valid fails with 380; FontSize outside 1..2048 with 380; an Appearance
+// beyond the 16-bit range with 6; a font over 2048 points, set with
+// QWidget::setFont (which cannot fail), goes to errorRaised with 380. A
+// ControlError thrown by a Search (or other) handler passes on to the caller
+// that started the search: ForceSearch, or the key or click, which reports
+// it through errorRaised.
 class ZEV_QT_EXPORT ZEVDescriptionOnlyWidget : public ZEVControlWidget {
     Q_OBJECT
     // In the order the control reads its saved properties (see ZEVControlWidget).

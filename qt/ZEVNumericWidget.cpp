@@ -13,10 +13,6 @@
 
 namespace zev {
 
-static_assert(int(ZEVNumericWidget::StandardFormatation) == int(zev::StandardFormatation)
-              && int(ZEVNumericWidget::CurrencyFormatation) == int(zev::CurrencyFormatation)
-              && int(ZEVNumericWidget::CustomFormatation) == int(zev::CustomFormatation));
-
 ZEVNumericWidget::ZEVNumericWidget(QWidget* parent) : ZEVControlWidget(ZEVNumeric::descriptor(), parent)
 {
     ZEVControlWidgetPrivate& p = d();
@@ -29,8 +25,12 @@ ZEVNumericWidget::ZEVNumericWidget(QWidget* parent) : ZEVControlWidget(ZEVNumeri
     p.applyFont = [this](const QFont& font) { numeric().setFont(QtFonts::fromQFont(font, numeric().Font().value())); };
     p.controlFont = [this] { return ZEVControlWidgetPrivate::toQFont(numeric().Font()); };
     p.showControlFont();
-    if (QtFlatEdit* edit = p.flatEdit(QStringLiteral("txtValue")))
+    p.hintHeight = ZEVControlWidgetPrivate::HintHeight::LineEdit;
+    if (QtFlatEdit* edit = p.flatEdit(QStringLiteral("txtValue"))) {
         edit->setEnterReachesWindow(true);
+        // As in a spreadsheet: the keypad's decimal key types the decimal mark the field reads.
+        edit->setKeypadDecimalMark([] { return NumberEngine::current().locale().decimalSeparator(); });
+    }
     // valueChanged follows the number, not each Change (a reformatting raises Change too).
     auto last = std::make_shared<double>(value());
     connect(this, &ZEVNumericWidget::Change, this, [this, last] {
@@ -94,7 +94,7 @@ void ZEVNumericWidget::setForeColorZero(const QColor& color)
     d().writeColor(QStringLiteral("ForeColorZero"), color, [this](OleColor c) { numeric().setForeColorZero(c); });
 }
 
-ZEVNumericWidget::eTipoFormatacao ZEVNumericWidget::Format() const { return eTipoFormatacao(numeric().Format()); }
+eTipoFormatacao ZEVNumericWidget::Format() const { return eTipoFormatacao(numeric().Format()); }
 
 void ZEVNumericWidget::setFormat(eTipoFormatacao format)
 {
@@ -140,6 +140,28 @@ void ZEVNumericWidget::setValue(double value)
     if (!std::isfinite(value))
         return; // no text reads as it
     setText(NumberEngine::current().general(value));
+}
+
+QVariant ZEVNumericWidget::boundValue() const
+{
+    double n = 0;
+    if (!NumberEngine::current().tryRead(numeric().Text(), n))
+        return QVariant(); // an empty field: a NULL column
+    return n;
+}
+
+void ZEVNumericWidget::setBoundValue(const QVariant& value)
+{
+    // A model's null (QVariant(), or a typed null from an SQL driver) or empty text.
+    if (value.isNull() || (value.metaType().id() == QMetaType::QString && value.toString().trimmed().isEmpty())) {
+        d().attempt([this] { numeric().clearValue(); });
+        return;
+    }
+    // A model holds machine numbers: text is read in C notation, not the locale's.
+    bool ok = false;
+    const double n = value.toDouble(&ok);
+    if (ok)
+        setValue(n);
 }
 
 void ZEVNumericWidget::AboutBox()

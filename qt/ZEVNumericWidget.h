@@ -1,8 +1,10 @@
 #pragma once
 
+#include "framework/ControlError.h"
 #include "qt/ZEVControlWidget.h"
 
 #include <QColor>
+#include <QVariant>
 
 class QLineEdit;
 
@@ -11,9 +13,26 @@ namespace zev {
 class ZEVNumeric;
 
 // The numeric field as a QWidget. Text is the documented value: the plain
-// number in the locale's notation ("1234,5" for a field showing "1.234,50");
-// it is the USER property, so QDataWidgetMapper and item delegates bind it.
-// value and valueChanged give the same number as a double.
+// number in the locale's notation ("1234,5" for a field showing "1.234,50").
+// value and valueChanged give the same number as a double. The USER property,
+// which QDataWidgetMapper and item delegates bind, is `value` as a QVariant:
+// a model's 1234.5 shows as 1234,5 in any locale and goes back as the double
+// the user typed; an empty field reads as a null QVariant and a null QVariant
+// empties the field whatever StartZero says, so a NULL column stays NULL. (A
+// user who enters and leaves the empty field gets the formatted zero the
+// control always shows then, and that zero goes back.)
+//
+// Format takes zev::eTipoFormatacao; ZEVNumericWidget::CurrencyFormatation
+// and zev::CurrencyFormatation are the same value of the same type. Designer
+// and .ui files name the values with this class's scope.
+//
+// Failures: a write throws ControlError, or with setReportsFailures(true)
+// goes to errorRaised instead and leaves the property as it was. A colour
+// that is not valid (QColor()) fails with 380; an Appearance beyond the
+// 16-bit range with 6. Text, value and CustomFormat never fail: text that is
+// no number leaves the last number, one too large for the field gives 0, and
+// a pattern the value cannot take is ignored. A font over 2048 points, set
+// with QWidget::setFont (which cannot fail), goes to errorRaised with 380.
 //
 // Enabled and Font are QWidget's `enabled` and `font`. Colours are QColors
 // (0x00BBGGRR values reach the control; a system colour reads as the
@@ -33,18 +52,25 @@ class ZEV_QT_EXPORT ZEVNumericWidget : public ZEVControlWidget {
     Q_PROPERTY(eTipoFormatacao Format READ Format WRITE setFormat NOTIFY FormatChanged)
     Q_PROPERTY(bool Locked READ Locked WRITE setLocked)
     Q_PROPERTY(bool StartZero READ StartZero WRITE setStartZero)
-    Q_PROPERTY(QString Text READ Text WRITE setText NOTIFY Change USER true)
+    Q_PROPERTY(QString Text READ Text WRITE setText NOTIFY Change)
     Q_PROPERTY(QString CustomFormat READ CustomFormat WRITE setCustomFormat NOTIFY CustomFormatChanged)
-    Q_PROPERTY(double value READ value WRITE setValue NOTIFY valueChanged DESIGNABLE false STORED false)
+    Q_PROPERTY(QVariant value READ boundValue WRITE setBoundValue NOTIFY valueChanged USER true DESIGNABLE false STORED false)
 
 public:
-    // The display formats.
-    enum eTipoFormatacao : qint32 {
-        StandardFormatation = 0,
-        CurrencyFormatation = 1,
-        CustomFormatation = 2,
-    };
+    // The display formats: the core's zev::eTipoFormatacao, named in this
+    // class as well.
+    using eTipoFormatacao = zev::eTipoFormatacao;
+    static constexpr eTipoFormatacao StandardFormatation = zev::StandardFormatation;
+    static constexpr eTipoFormatacao CurrencyFormatation = zev::CurrencyFormatation;
+    static constexpr eTipoFormatacao CustomFormatation = zev::CustomFormatation;
+#ifdef Q_MOC_RUN
+    // What moc reads in their place (its code takes the values from the
+    // constants above): the meta-enum keeps this class's scope, as Designer's
+    // property sheet and every .ui file written so far name the values
+    // (zev::ZEVNumericWidget::CurrencyFormatation).
+    enum eTipoFormatacao { StandardFormatation, CurrencyFormatation, CustomFormatation };
     Q_ENUM(eTipoFormatacao)
+#endif
 
     explicit ZEVNumericWidget(QWidget* parent = nullptr);
 
@@ -76,9 +102,15 @@ public:
     QString CustomFormat() const;
     void setCustomFormat(const QString& pattern);
 
-    // The number of Text (0 for an empty field).
+    // The number of Text (0 for an empty field). A value that is not finite is ignored.
     double value() const;
     void setValue(double value);
+    // The `value` property: the number as a double, or a null QVariant for an
+    // empty field. Writing null (or an empty text) empties the field; anything
+    // else is taken as a number (a text in C notation, "1234.5"), and what
+    // does not convert to a finite number is ignored.
+    QVariant boundValue() const;
+    void setBoundValue(const QVariant& value);
 
     Q_INVOKABLE void AboutBox();
 

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <memory>
 
 namespace zev {
 
@@ -27,6 +28,14 @@ QIcon removeIcon()
     p.drawLine(QPointF(12, 4), QPointF(4, 12));
     return QIcon(pixmap);
 }
+
+ComboBox& listing(const ZEVControlWidgetPrivate& d)
+{
+    auto* list = dynamic_cast<ComboBox*>(d.host->widget(QStringLiteral("cboListing")));
+    if (!list)
+        throw ControlError(ErrObjectRequired, QStringLiteral("no list cboListing"));
+    return *list;
+}
 } // namespace
 
 ZEVPersistComboWidget::ZEVPersistComboWidget(QWidget* parent) : ZEVControlWidget(ZEVPersistCombo::descriptor(), parent)
@@ -39,6 +48,26 @@ ZEVPersistComboWidget::ZEVPersistComboWidget(QWidget* parent) : ZEVControlWidget
     p.bindEvent(this, &ZEVPersistComboWidget::Search);
     p.bindEvent(this, &ZEVPersistComboWidget::Load);
     p.bindEvent(this, &ZEVPersistComboWidget::Unload);
+    // itemAdded and itemRemoved come right after the documented events, with
+    // the index as it was when the event was raised: a handler of the event
+    // may change the list again.
+    const auto addItem = p.typed.value(ZEVPersistCombo::EvAddItem);
+    p.typed.insert(ZEVPersistCombo::EvAddItem, [this, addItem](QVariantList& arguments) {
+        const int index = listing(d()).NewIndex();
+        addItem(arguments);
+        Q_EMIT itemAdded(index);
+    });
+    // The list's contract tells no removed index: the combo's model does.
+    auto removedAt = std::make_shared<int>(-1);
+    if (QComboBox* list = ControlListing())
+        connect(list->model(), &QAbstractItemModel::rowsRemoved, this,
+                [removedAt](const QModelIndex&, int first, int) { *removedAt = first; });
+    const auto removeItem = p.typed.value(ZEVPersistCombo::EvRemoveItem);
+    p.typed.insert(ZEVPersistCombo::EvRemoveItem, [this, removeItem, removedAt](QVariantList& arguments) {
+        const int index = *removedAt;
+        removeItem(arguments);
+        Q_EMIT itemRemoved(index);
+    });
     p.applyEnabled = [this](bool enabled) { persistCombo().setEnabled(enabled); };
     p.controlEnabled = [this] { return persistCombo().Enabled(); };
     p.stretchingParts = {QStringLiteral("txtDescription"), QStringLiteral("cboListing")};
@@ -258,6 +287,32 @@ int ZEVPersistComboWidget::count() const
 {
     const ComboBox* list = persistCombo().ControlListing();
     return list ? list->ListCount() : 0;
+}
+
+QStringList ZEVPersistComboWidget::items() const
+{
+    QStringList entries;
+    listing(d()).forEachItem([&](const QString* texts, qint32 n) {
+        for (qint32 i = 0; i < n; ++i)
+            entries.append(texts[i]);
+        return true;
+    });
+    return entries;
+}
+
+void ZEVPersistComboWidget::setItems(const QStringList& entries)
+{
+    d().attempt([&] {
+        // A mapper writes a record's list again when it refreshes: leave an equal list (and its selection) be.
+        if (entries == items())
+            return;
+        // The host's own fill of the list: a record's entries are loaded, not added by the user.
+        ComboBox& list = listing(d());
+        list.Clear();
+        for (const QString& entry : entries)
+            list.AddItem(entry);
+        list.setListIndex(list.ListCount() - 1);
+    });
 }
 
 } // namespace zev

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "framework/ControlError.h"
 #include "qt/ZEVControlWidget.h"
 
 #include <QColor>
 #include <QFont>
+#include <QStringList>
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -16,8 +18,32 @@ class ZEVPersistCombo;
 // description) above a list into which Enter in the description adds the
 // record found, with a duplicate check and a remove button. Each entry holds
 // code, description and primary key (GetCode, GetDescription, GetPkey); the
-// list shows code and description only. Code is the USER property; Enabled
-// is QWidget's `enabled`.
+// list shows code and description only. Enabled is QWidget's `enabled`.
+//
+// The USER property, which QDataWidgetMapper and item delegates bind, is
+// `items`: the list's entries as a QStringList, each the entry's whole text
+// as AddItem composes it (GetCode, GetDescription and GetPkey read a bound
+// entry as an added one). Writing it replaces the list quietly, as a host's
+// own fill of ControlListing() does: no duplicate test, no message box, no
+// AddItem or RemoveItem event, the lookup row and the focus left alone; the
+// last entry is selected. A mapper therefore writes back the very entries it
+// read, with the user's additions and removals.
+//
+// itemAdded(index) and itemRemoved(index) follow the documented AddItem and
+// RemoveItem events of the same change, with the entry's index; unlike those,
+// they need no qOverload in connect().
+//
+// Failures: a write or a method throws ControlError, or with
+// setReportsFailures(true) goes to errorRaised instead. AddItem with an index
+// beyond the end of the list (or below -1) fails with 5, after the duplicate
+// test and before any event; so does RemoveItem(i) with i at or beyond
+// count() (RemoveItem(0) on an empty list); a negative index removes nothing.
+// A colour that is not valid fails with 380; CodeMaxLength and CodeSize
+// beyond the 16-bit range with 6 and below 0 with 380; FontSize outside
+// 1..2048 and a CodeFont or DescriptionFont over 2048 points with 380; an
+// Appearance beyond the 16-bit range with 6. A ControlError thrown by a
+// handler of the control's signals passes on to the caller that started the
+// change.
 class ZEV_QT_EXPORT ZEVPersistComboWidget : public ZEVControlWidget {
     Q_OBJECT
     // In the order the control reads its saved properties (see ZEVControlWidget).
@@ -44,6 +70,7 @@ class ZEV_QT_EXPORT ZEVPersistComboWidget : public ZEVControlWidget {
     Q_PROPERTY(bool Locked READ Locked WRITE setLocked)
     Q_PROPERTY(bool ShowF3 READ ShowF3 WRITE setShowF3 NOTIFY ShowF3Changed)
     Q_PROPERTY(bool ShowCodeInCombo READ ShowCodeInCombo WRITE setShowCodeInCombo)
+    Q_PROPERTY(QStringList items READ items WRITE setItems USER true DESIGNABLE false STORED false)
 
 public:
     explicit ZEVPersistComboWidget(QWidget* parent = nullptr);
@@ -118,6 +145,9 @@ public:
     Q_INVOKABLE QString GetPkey(qint16 index) const;
     // The number of entries in the list.
     int count() const;
+    // The entries as the list holds them; setItems replaces them without events.
+    QStringList items() const;
+    void setItems(const QStringList& entries);
 
 Q_SIGNALS:
     void AddItem();
@@ -127,6 +157,10 @@ Q_SIGNALS:
     void Search(QString& PrimaryKey, bool& Success, zev::eSource& Source);
     void Load();
     void Unload();
+
+    // Right after the AddItem (RemoveItem) event, with the entry's index.
+    void itemAdded(int index);
+    void itemRemoved(int index);
 
     void AppearanceChanged();
     void CodeChanged();

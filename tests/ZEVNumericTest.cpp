@@ -155,6 +155,50 @@ TEST_F(NumericTest, TypingAnUnreadableCharacterIsUndoneWithNestedChanges)
     EXPECT_EQ(field.Text(), "7");
 }
 
+TEST_F(NumericTest, AmountsTypedWithGroupMarksStandAtEveryKeystroke)
+{
+    struct Case {
+        const char* locale;
+        qint32 format;
+        const char* typed;
+        const char* editing; // shown before leaving; the typed text itself when every key stands
+        const char* left;    // shown after leaving
+        const char* text;
+    };
+    const Case cases[] = {
+        {"pt_BR", CurrencyFormatation, "1.500,50", "1.500,50", "R$\u00A01.500,50", "1500,5"},
+        {"pt_BR", StandardFormatation, "-12.345.678,9", "-12.345.678,9", "-12.345.678,90", "-12345678,9"},
+        {"en_US", StandardFormatation, "1,500.50", "1,500.50", "1,500.50", "1500.5"},
+        // Two group marks in a row: the second is undone (the field shows 1,00,
+        // caret after the 1), and the 5 then lands after the decimal mark.
+        {"pt_BR", StandardFormatation, "1..5", "1,500", "1,50", "1,5"},
+        {"pt_BR", StandardFormatation, "1,5.", "1,50", "1,50", "1,5"}, // no group mark after the decimal mark
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.locale) + " " + c.typed);
+        QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
+        TestHost h;
+        ZEVNumeric f(h);
+        f.Initialize();
+        f.InitProperties();
+        f.setFormat(c.format);
+        auto& e = h.edit("txtValue");
+        const QString typed = QString::fromUtf8(c.typed);
+        const bool stands = typed == QString::fromUtf8(c.editing);
+        for (qsizetype i = 0; i < typed.size(); ++i) {
+            h.type(e, typed.mid(i, 1));
+            if (stands) {
+                ASSERT_EQ(e.Text(), typed.left(i + 1));
+                EXPECT_EQ(e.SelStart(), i + 1);
+            }
+        }
+        EXPECT_EQ(e.Text(), QString::fromUtf8(c.editing));
+        h.focusElsewhere();
+        EXPECT_EQ(e.Text(), QString::fromUtf8(c.left));
+        EXPECT_EQ(f.Text(), QString::fromUtf8(c.text));
+    }
+}
+
 TEST_F(NumericTest, RejectedKeystrokeAtTheFirstPositionPutsTheCaretAtZero)
 {
     host.focus(txt());

@@ -3,7 +3,7 @@
 # the versioned shared libraries; the CMake and pkg-config files), then
 # builds and runs the consumer twice against that prefix: as a CMake project
 # with find_package, and with the compiler and pkg-config alone.
-# -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... -DCXX=... -DLIBDIR=... [-DEXTRA_FLAGS=...] [-DSHARED=ON]
+# -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... -DCXX=... -DMOC=... -DLIBDIR=... [-DEXTRA_FLAGS=...] [-DSHARED=ON]
 file(REMOVE_RECURSE ${WORK_DIR})
 set(prefix ${WORK_DIR}/prefix)
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix}
@@ -95,7 +95,13 @@ endif()
 message(STATUS "pkg-config --cflags --libs ${modules}: ${flags}")
 separate_arguments(flags UNIX_COMMAND "${flags}")
 separate_arguments(extra UNIX_COMMAND "${EXTRA_FLAGS}")
-execute_process(COMMAND ${CXX} -std=c++17 -fPIC ${extra} ${defines} ${SOURCE_DIR}/consumer.cpp
+# The consumer's own QObject class, through moc as a Makefile's rule runs it.
+execute_process(COMMAND ${MOC} ${defines} ${SOURCE_DIR}/consumer.cpp -o ${WORK_DIR}/consumer.moc
+  RESULT_VARIABLE rc)
+if(rc)
+  message(FATAL_ERROR "moc on the consumer failed: ${rc}")
+endif()
+execute_process(COMMAND ${CXX} -std=c++17 -fPIC ${extra} ${defines} -I${WORK_DIR} ${SOURCE_DIR}/consumer.cpp
                         -o ${WORK_DIR}/consumer-pkgconfig ${flags} -Wl,-rpath,${libdir}
   RESULT_VARIABLE rc)
 if(rc)

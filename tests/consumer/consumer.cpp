@@ -1,19 +1,45 @@
 // Places a numeric field on a headless test form, types into it and checks
 // what a host would see: the smallest program built against the package.
 // With the Qt widgets installed it also makes a ZEVNumericWidget offscreen.
+// Its own class uses Qt's `slots`, `signals` and `emit`, as an application's
+// classes do: the package must leave the user's Qt keywords alone. Its
+// meta-object comes from moc (consumer.moc: AUTOMOC, or moc run by hand).
 
 #include "framework/KeyCodes.h"
 #include "numeric/ZEVNumeric.h"
 #include "testkit/TestHost.h"
 #ifdef ZEV_CONSUMER_HAS_QT
+#include "qt/ZEVCodeDescriptionWidget.h"
+#include "qt/ZEVDateRangeWidget.h"
+#include "qt/ZEVDescriptionOnlyWidget.h"
 #include "qt/ZEVNumericWidget.h"
+#include "qt/ZEVPersistComboWidget.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #endif
 
 #include <QLocale>
+#include <QObject>
 #include <cstdio>
+
+// An application's class, written with Qt's keywords.
+class Totals : public QObject {
+    Q_OBJECT
+
+public:
+    double total = 0;
+
+public slots:
+    void add(double value)
+    {
+        total += value;
+        emit changed(total);
+    }
+
+signals:
+    void changed(double total);
+};
 
 namespace {
 
@@ -30,8 +56,12 @@ bool testKitField()
     host.focusElsewhere();
 
     const QString shown = host.edit("txtValue").Text();
+    Totals totals;
+    double announced = 0;
+    QObject::connect(&totals, &Totals::changed, [&announced](double total) { announced = total; });
+    QMetaObject::invokeMethod(&totals, "add", Q_ARG(double, 2.5)); // through moc's meta-object
     const bool ok = amount.Text() == QLatin1String("1234,5") && shown.startsWith(QLatin1String("R$"))
-        && host.eventNames().contains(QLatin1String("Change"));
+        && host.eventNames().contains(QLatin1String("Change")) && announced == 2.5;
     std::printf("consumer: Text=%s shown=%s -> %s\n", qPrintable(amount.Text()), qPrintable(shown),
                 ok ? "ok" : "WRONG");
     return ok;
@@ -41,12 +71,15 @@ bool testKitField()
 bool qtWidget()
 {
     zev::ZEVNumericWidget amount;
+    Totals totals;
+    QObject::connect(&amount, &zev::ZEVNumericWidget::valueChanged, &totals, &Totals::add);
     amount.setFormat(zev::ZEVNumericWidget::CurrencyFormatation);
     amount.setText(QStringLiteral("1234,5"));
     amount.show();
     const QString shown = amount.ControlText()->text();
     const bool ok = amount.Text() == QLatin1String("1234,5") && amount.value() == 1234.5
-        && shown.startsWith(QLatin1String("R$"));
+        && shown.startsWith(QLatin1String("R$")) && totals.total == 1234.5
+        && amount.property("value") == QVariant(1234.5) && amount.Format() == zev::CurrencyFormatation;
     std::printf("consumer: ZEVNumericWidget Text=%s shown=%s -> %s\n", qPrintable(amount.Text()),
                 qPrintable(shown), ok ? "ok" : "WRONG");
     return ok;
@@ -70,3 +103,5 @@ int main(int argc, char** argv)
 #endif
     return ok ? 0 : 1;
 }
+
+#include "consumer.moc"

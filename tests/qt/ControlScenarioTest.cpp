@@ -9,6 +9,7 @@
 #include "framework/DateTimePicker.h"
 #include "framework/KeyCodes.h"
 #include "framework/SSPanel.h"
+#include "qt/ZEVControlWidget_p.h"
 #include "testkit/TestClock.h"
 #include "testkit/TestHost.h"
 
@@ -273,8 +274,11 @@ public:
             f->clearFocus();
     }
     const char* layer() const override { return "Qt"; }
-    ControlHost& host() override { return form_ ? *form_ : widget_->host(); }
-    const std::vector<std::unique_ptr<Widget>>& widgets() override { return (form_ ? *form_ : widget_->host()).widgets(); }
+    ControlHost& host() override { return form_ ? *form_ : ZEVControlWidgetPrivate::hostOf(*widget_); }
+    const std::vector<std::unique_ptr<Widget>>& widgets() override
+    {
+        return (form_ ? *form_ : ZEVControlWidgetPrivate::hostOf(*widget_)).widgets();
+    }
     void focus(Widget& x) override
     {
         if (!q(x)->hasFocus())

@@ -1,6 +1,7 @@
 // The five control widgets as Qt sees them: their members published as Qt
 // properties, signals and invokable methods; typed events with by-reference
-// arguments; a form of all five saved to a file and loaded back; QDataWidgetMapper.
+// arguments; a form of all five saved to a file and loaded back; QDataWidgetMapper;
+// the list lookup's Qt-style signals; the one enumeration of numeric formats.
 
 #include "QtTestSupport.h"
 #include "daterange/DateRangePresets.h"
@@ -11,16 +12,27 @@
 #include <QComboBox>
 #include <QDataWidgetMapper>
 #include <QLineEdit>
+#include <QMetaEnum>
 #include <QMetaMethod>
 #include <QMetaProperty>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
+#include <functional>
+#include <iterator>
 #include <memory>
 #include <tuple>
+#include <utility>
 
 using namespace zev;
 using namespace zev::testing;
+
+// A value as a model cell holds it, for failure messages.
+static void PrintTo(const QVariant& v, std::ostream* os)
+{
+    *os << (v.isValid() ? v.metaType().name() : "invalid") << (v.isNull() ? " null " : " ") << v.toString().toStdString();
+}
 
 namespace {
 
@@ -64,9 +76,15 @@ void retype(QLineEdit* e, const QString& text)
     keyboardType(e, text);
 }
 
-// What the widgets add to the control's members: the Qt-style value and period.
-const QStringList addedProperties{QStringLiteral("value"), QStringLiteral("period"), QStringLiteral("periodStart"),
-                                  QStringLiteral("periodEnd")};
+// What the widgets add to the control's members: the Qt-style value, list and period.
+const QStringList addedProperties{QStringLiteral("value"), QStringLiteral("items"), QStringLiteral("period"),
+                                  QStringLiteral("periodStart"), QStringLiteral("periodEnd")};
+
+// An entry of the list lookup as AddItem composes it with ShowCodeInCombo (see ZEVPersistCombo).
+QString entry(const QString& code, const QString& description, const QString& key)
+{
+    return code + QStringLiteral(" - ") + description + QString(ZEVPersistCombo::KeyGap, QLatin1Char(' ')) + key;
+}
 
 } // namespace
 
@@ -77,10 +95,10 @@ TEST(ControlWidgets, EachPublishesItsControlsMembersAsQtMembers)
         ZEVControlWidget* widget;
         const char* user;
     } cases[] = {
-        {new ZEVNumericWidget(&form), "Text"},
+        {new ZEVNumericWidget(&form), "value"},
         {new ZEVCodeDescriptionWidget(&form), "Code"},
         {new ZEVDescriptionOnlyWidget(&form), "Description"},
-        {new ZEVPersistComboWidget(&form), "Code"},
+        {new ZEVPersistComboWidget(&form), "items"},
         {new ZEVDateRangeWidget(&form), "periodStart"},
     };
     for (const auto& c : cases) {
@@ -89,9 +107,11 @@ TEST(ControlWidgets, EachPublishesItsControlsMembersAsQtMembers)
         SCOPED_TRACE(d.className.toStdString());
         EXPECT_TRUE(c.widget->unboundEvents().isEmpty());
         EXPECT_STREQ(meta->userProperty().name(), c.user);
-        // The design size, grown where the font needs more room.
+        // The design size, grown where the font needs more room; in height the
+        // numeric field and the date range take what they show (Scaling).
         EXPECT_GE(c.widget->sizeHint().width(), qRound(d.designWidth / 15));
-        EXPECT_GE(c.widget->sizeHint().height(), qRound(d.designHeight / 15));
+        const bool showsLess = d.className == QLatin1String("ZEVNumeric") || d.className == QLatin1String("ZEVDateRange");
+        EXPECT_EQ(c.widget->sizeHint().height() < qRound(d.designHeight / 15), showsLess);
         EXPECT_EQ(c.widget->focusPolicy(), Qt::StrongFocus); // for a buddy label's mnemonic
         QStringList published;
         for (const MemberInfo& m : d.members) {
@@ -247,8 +267,9 @@ TEST_F(PtBr, AFormOfAllFiveSavedToAFileLoadsBackTheSame)
               (QStringList{"price", "customer", "product", "filter", "period"}));
 
     // Documented as not kept by the controls: the numeric field's Font; the
-    // period, which is no property of the date range control.
+    // list; the period, which is no property of the date range control.
     const QMap<QString, QStringList> notRestored{{QStringLiteral("ZEVNumeric"), {QStringLiteral("Font")}},
+                                                 {QStringLiteral("ZEVPersistCombo"), {QStringLiteral("items")}},
                                                  {QStringLiteral("ZEVDateRange"), addedProperties}};
     const QList<ZEVControlWidget*> originals = a.all(), loaded = b.all();
     for (int c = 0; c < originals.size(); ++c) {
@@ -269,55 +290,156 @@ TEST_F(PtBr, AFormOfAllFiveSavedToAFileLoadsBackTheSame)
     EXPECT_EQ(b.filter->persistCombo().ControlListing()->ListCount(), 0); // the list is not saved
 }
 
-TEST_F(PtBr, QDataWidgetMapperBindsEachUserProperty)
+TEST_F(PtBr, QDataWidgetMapperMovesEachValueUnchanged)
 {
     const auto clock = std::make_shared<TestClock>(Now);
     FiveControls f(clock);
-    QStandardItemModel model(2, 6);
+    f.filter->setShowCodeInCombo(true);
     const QDateTime may1(QDate(2024, 5, 1), QTime(0, 0)), may31(QDate(2024, 5, 31), QTime(23, 59, 59));
-    const QVariant rows[2][6] = {
-        {QStringLiteral("1234,5"), QStringLiteral("12"), QStringLiteral("Parafuso"), QStringLiteral("5"), may1, may31},
-        {QStringLiteral("7"), QStringLiteral("34"), QStringLiteral("Porca"), QStringLiteral("6"), QDateTime(), may1},
+    const QStringList twoEntries{entry("001", "Alpha", "K1"), entry("002", "Beta", "K2")};
+    // A REAL column's double, a typed null as an SQL driver gives it, and plain nulls.
+    const QVariant typedNull(QMetaType::fromType<double>());
+    struct Column {
+        ZEVControlWidget* widget;
+        const char* property; // nullptr: the USER property
+        QVariant held[2];     // what the model holds, row by row
+        std::function<QVariant()> shown;
+        QVariant shownFor[2]; // what the widget shows for it
+        QVariant emptied;     // how a null comes back where the property's type has no null
     };
+    const Column columns[] = {
+        {f.price, nullptr, {1234.5, typedNull}, [&] { return QVariant(f.price->Text()); }, {"1234,5", ""}, QVariant()},
+        {f.customer, nullptr, {"12", QVariant()}, [&] { return QVariant(f.customer->Code()); }, {"12", ""}, ""},
+        {f.product, nullptr, {"Parafuso", "Porca"}, [&] { return QVariant(f.product->Description()); },
+         {"Parafuso", "Porca"}, ""},
+        {f.filter, nullptr, {twoEntries, QVariant()}, [&] { return QVariant(f.filter->GetPkey(1)); }, {"K2", ""},
+         QStringList()},
+        {f.period, nullptr, {may1, QVariant()}, [&] { return QVariant(f.period->periodStart()); }, {may1, QDateTime()},
+         QDateTime()},
+        {f.period, "periodEnd", {may31, may1}, [&] { return QVariant(f.period->periodEnd()); }, {may31, may1}, QVariant()},
+    };
+    const int n = int(std::size(columns));
+    QStandardItemModel model(2, n);
     for (int r = 0; r < 2; ++r)
-        for (int c = 0; c < 6; ++c)
-            model.setData(model.index(r, c), rows[r][c]);
-    QDataWidgetMapper mapper;
-    mapper.setModel(&model);
-    mapper.setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
-    mapper.addMapping(f.price, 0);
-    mapper.addMapping(f.customer, 1);
-    mapper.addMapping(f.product, 2);
-    mapper.addMapping(f.filter, 3);
-    mapper.addMapping(f.period, 4);
-    // A mapper maps a widget once: the end of the period through a second one.
-    QDataWidgetMapper ends;
-    ends.setModel(&model);
-    ends.addMapping(f.period, 5, "periodEnd");
+        for (int c = 0; c < n; ++c)
+            model.setData(model.index(r, c), columns[c].held[r]);
+    QDataWidgetMapper mapper, ends; // a mapper maps a widget once: the period's end through a second one
+    for (QDataWidgetMapper* m : {&mapper, &ends}) {
+        m->setModel(&model);
+        m->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
+    }
+    for (int c = 0; c < n; ++c) {
+        if (columns[c].property)
+            ends.addMapping(columns[c].widget, c, columns[c].property);
+        else
+            mapper.addMapping(columns[c].widget, c);
+    }
     QObject::connect(&mapper, &QDataWidgetMapper::currentIndexChanged, &ends, &QDataWidgetMapper::setCurrentIndex);
-    mapper.toFirst();
-    EXPECT_EQ(f.price->Text(), QStringLiteral("1234,5"));
-    EXPECT_EQ(f.customer->Code(), QStringLiteral("12"));
-    EXPECT_EQ(f.product->Description(), QStringLiteral("Parafuso"));
-    EXPECT_EQ(f.filter->Code(), QStringLiteral("5"));
-    EXPECT_EQ(f.period->periodStart(), may1);
-    EXPECT_EQ(f.period->periodEnd(), may31);
-    mapper.toNext();
-    EXPECT_EQ(f.price->Text(), QStringLiteral("7"));
-    EXPECT_EQ(f.product->Description(), QStringLiteral("Porca"));
-    EXPECT_FALSE(f.period->periodStart().isValid());
-    EXPECT_EQ(f.period->periodEnd(), may1);
+    // Loading a record's list adds nothing in the user's sense.
+    QSignalSpy added(f.filter, &ZEVPersistComboWidget::itemAdded);
+    QSignalSpy addEvents(f.filter, qOverload<>(&ZEVPersistComboWidget::AddItem));
 
-    // Back into the model: on submit, and, with AutoSubmit, when the focus leaves the control.
+    for (int r = 0; r < 2; ++r) {
+        SCOPED_TRACE(r);
+        mapper.setCurrentIndex(r);
+        for (int c = 0; c < n; ++c)
+            EXPECT_EQ(columns[c].shown(), columns[c].shownFor[r]) << "column " << c;
+        // Written back untouched: the same values, a null still null.
+        EXPECT_TRUE(mapper.submit() && ends.submit());
+        for (int c = 0; c < n; ++c) {
+            const QVariant back = model.data(model.index(r, c));
+            const QVariant& held = columns[c].held[r];
+            if (held.isNull() && !columns[c].emptied.isValid())
+                EXPECT_TRUE(back.isNull()) << "column " << c << ": " << back.toString().toStdString();
+            else
+                EXPECT_EQ(back, held.isNull() ? columns[c].emptied : held) << "column " << c;
+        }
+    }
+    EXPECT_EQ(f.price->ControlText()->text(), QString()); // the null shows empty, StartZero or not
+    EXPECT_EQ(added.count() + addEvents.count(), 0);
+
+    // The user's edits go back as values: a double, the list with its new entry.
     showActive(f.window);
-    retype(f.customer->ControlCode(), QStringLiteral("77"));
-    EXPECT_TRUE(mapper.submit());
-    EXPECT_EQ(model.data(model.index(1, 1)).toString(), QStringLiteral("77"));
+    mapper.toFirst();
+    retype(f.price->ControlText(), QStringLiteral("2500,75"));
+    f.filter->AddItem(QStringLiteral("Gama"), QStringLiteral("K3"), QStringLiteral("003"));
+    f.period->setPeriodEnd(may1.addDays(1));
+    EXPECT_TRUE(mapper.submit() && ends.submit());
+    const QVariant price = model.data(model.index(0, 0));
+    EXPECT_EQ(price.metaType(), QMetaType::fromType<double>());
+    EXPECT_EQ(price.toDouble(), 2500.75);
+    EXPECT_EQ(model.data(model.index(0, 3)).toStringList(), twoEntries + QStringList{entry("003", "Gama", "K3")});
+    EXPECT_EQ(model.data(model.index(0, 5)).toDateTime(), may1.addDays(1));
+
+    // With AutoSubmit, when the focus leaves the control (the focus moves between its parts first).
     mapper.setSubmitPolicy(QDataWidgetMapper::AutoSubmit);
     retype(f.price->ControlText(), QStringLiteral("55"));
     retype(f.product->ControlDescription(), QStringLiteral("Arruela"));
-    EXPECT_EQ(model.data(model.index(1, 0)).toString(), QStringLiteral("55")); // the focus left the price
-    EXPECT_EQ(model.data(model.index(1, 2)).toString(), QStringLiteral("Porca"));
+    EXPECT_EQ(model.data(model.index(0, 0)), QVariant(55.0)); // the focus left the price
+    EXPECT_EQ(model.data(model.index(0, 2)).toString(), QStringLiteral("Parafuso"));
     f.elsewhere->setFocus(Qt::MouseFocusReason);
-    EXPECT_EQ(model.data(model.index(1, 2)).toString(), QStringLiteral("Arruela"));
+    EXPECT_EQ(model.data(model.index(0, 2)).toString(), QStringLiteral("Arruela"));
+}
+
+TEST_F(PtBr, TheListLookupsQtSignalsFollowItsEventsWithTheIndex)
+{
+    ZEVPersistComboWidget list;
+    showActive(list); // for the remove button's click
+    QStringList log;
+    QObject::connect(&list, &ZEVControlWidget::eventRaised, [&log](const QString& name, QVariantList&) {
+        if (name == QLatin1String("AddItem") || name == QLatin1String("RemoveItem"))
+            log << name;
+    });
+    QObject::connect(&list, &ZEVPersistComboWidget::itemAdded, [&log](int i) { log << QStringLiteral("itemAdded(%1)").arg(i); });
+    QObject::connect(&list, &ZEVPersistComboWidget::itemRemoved, [&log](int i) { log << QStringLiteral("itemRemoved(%1)").arg(i); });
+    // A handler of AddItem that adds again: the first change keeps its own index.
+    bool addAgain = false;
+    QObject::connect(&list, qOverload<>(&ZEVPersistComboWidget::AddItem), [&] {
+        if (std::exchange(addAgain, false))
+            list.AddItem(QStringLiteral("Extra"), QStringLiteral("K9"));
+    });
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        QStringList expected;
+    } steps[] = {
+        {"append", [&] { list.AddItem(QStringLiteral("Alpha"), QStringLiteral("K1")); }, {"AddItem", "itemAdded(0)"}},
+        {"insert at the top", [&] { list.AddItem(QStringLiteral("Beta"), QStringLiteral("K2"), QString(), 0); },
+         {"AddItem", "itemAdded(0)"}},
+        {"added from a handler", [&] { addAgain = true; list.AddItem(QStringLiteral("Gama"), QStringLiteral("K3")); },
+         {"AddItem", "AddItem", "itemAdded(3)", "itemAdded(2)"}},
+        {"remove the second", [&] { list.RemoveItem(1); }, {"RemoveItem", "itemRemoved(1)"}},
+        {"no index", [&] { list.RemoveItem(-1); }, {}},
+        {"the remove button on the selected (last) entry", [&] { QTest::mouseClick(list.ControlRemoveItem(), Qt::LeftButton); },
+         {"RemoveItem", "itemRemoved(2)"}},
+        {"a record's list loaded", [&] { list.setItems({QStringLiteral("X"), QStringLiteral("Y")}); }, {}},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        log.clear();
+        step.act();
+        EXPECT_EQ(log, step.expected);
+    }
+    EXPECT_EQ(list.items(), (QStringList{QStringLiteral("X"), QStringLiteral("Y")}));
+}
+
+TEST(ControlWidgets, TheNumericFormatIsOneEnumerationUnderEitherName)
+{
+    ZEVNumericWidget amount;
+    amount.setFormat(zev::CurrencyFormatation);
+    EXPECT_EQ(amount.Format(), ZEVNumericWidget::CurrencyFormatation);
+    amount.setFormat(ZEVNumericWidget::CustomFormatation);
+    EXPECT_EQ(amount.numeric().Format(), zev::CustomFormatation);
+    // Designer lists the values in its property sheet and writes scope::key into
+    // the .ui file, which uic copies into C++ and Designer reads back by that
+    // scope: the widget's, as in every form written so far.
+    const QMetaProperty format = amount.metaObject()->property(amount.metaObject()->indexOfProperty("Format"));
+    ASSERT_TRUE(format.isEnumType());
+    const QMetaEnum values = format.enumerator();
+    EXPECT_EQ(QByteArray(values.scope()) + "::" + values.valueToKey(zev::CurrencyFormatation),
+              "zev::ZEVNumericWidget::CurrencyFormatation");
+    EXPECT_TRUE(amount.setProperty("Format", values.keyToValue("zev::ZEVNumericWidget::StandardFormatation")));
+    EXPECT_EQ(amount.Format(), zev::StandardFormatation);
+    EXPECT_TRUE(amount.setProperty("Format", "CurrencyFormatation"));
+    EXPECT_EQ(amount.Format(), zev::CurrencyFormatation);
 }

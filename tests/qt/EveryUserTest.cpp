@@ -6,6 +6,7 @@
 #include "QtTestSupport.h"
 #include "qt/QtColors.h"
 #include "qt/QtUnits.h"
+#include "qt/ZEVControlWidget_p.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -18,8 +19,10 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <algorithm>
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 using namespace zev;
@@ -335,7 +338,25 @@ TEST_F(Scaling, ControlsKeepTheirTwipsAndNothingIsCut)
     form.customer->setDescription(QStringLiteral("Distribuidora Araújo S.A."));
     form.period->setPeriodStart(QDateTime(QDate(2026, 12, 28), QTime()));
     form.period->setPeriodEnd(QDateTime(QDate(2026, 12, 31), QTime()));
+    auto* plain = new QLineEdit;
+    plain->setFont(form.amount->font());
+    form.layout->addRow(QStringLiteral("Outro:"), plain);
     showActive(form.window);
+    // On its form row: the numeric field as tall as a QLineEdit at its font,
+    // the date range ending where its lowest part ends (it draws no frame).
+    const auto lowestPartEnd = [](QWidget* control) {
+        int bottom = 0;
+        for (QWidget* part : control->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!part->isHidden())
+                bottom = std::max(bottom, part->geometry().bottom() + 1);
+        return bottom;
+    };
+    const std::pair<ZEVControlWidget*, int> rowHeights[] = {{form.amount, plain->height()},
+                                                             {form.period, lowestPartEnd(form.period)}};
+    for (const auto& [control, height] : rowHeights) {
+        EXPECT_EQ(control->height(), height) << control->className().toStdString();
+        EXPECT_EQ(control->minimumSizeHint().height(), height) << control->className().toStdString();
+    }
     // The suite runs this again at other scales (CMakeLists.txt): the scale must be the one asked for.
     const double dpi = form.window.screen()->logicalDotsPerInchX(), ratio = form.window.devicePixelRatioF();
     if (qEnvironmentVariableIsSet("ZEV_EXPECT_DPI")) {
@@ -346,7 +367,7 @@ TEST_F(Scaling, ControlsKeepTheirTwipsAndNothingIsCut)
     }
     for (ZEVControlWidget* control : form.controls()) {
         SCOPED_TRACE(control->objectName().toStdString());
-        QtControlHost& host = control->host();
+        QtControlHost& host = ZEVControlWidgetPrivate::hostOf(*control);
         EXPECT_EQ(host.dpiX(), dpi * host.fitX());
         EXPECT_EQ(control->height(), QtUnits::toPixels(control->heightTwips(), host.dpiY()));
         EXPECT_EQ(control->grab().size(), control->size() * ratio);
