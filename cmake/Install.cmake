@@ -32,7 +32,7 @@ set(ZEV_PUBLIC_CORE_HEADERS
   persistcombo/ZEVPersistCombo.h daterange/ZEVDateRange.h daterange/Clock.h
   framework/ClassDescriptor.h framework/ComboBox.h framework/Control.h framework/ControlError.h
   framework/ControlHost.h framework/DateTimePicker.h framework/Enumerations.h framework/FlatEdit.h
-  framework/Font.h framework/Form.h framework/KeyCodes.h framework/Label.h framework/OleColor.h
+  framework/Font.h framework/Form.h framework/KeyCodes.h framework/Label.h framework/LookupControl.h framework/OleColor.h
   framework/PropertyBag.h framework/PushButton.h framework/SSPanel.h framework/Widget.h
   framework/WidgetDesign.h)
 file(GLOB ZEV_PUBLIC_TESTKIT_HEADERS RELATIVE ${PROJECT_SOURCE_DIR} CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/testkit/*.h)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/Control.h"
+#include "framework/LookupControl.h"
 #include "framework/Enumerations.h"
 #include "framework/FlatEdit.h"
 #include "framework/Font.h"
@@ -17,7 +17,7 @@ namespace zev {
 // or the button raise Search; the host looks the record up, sets Description
 // and hands back the primary key, and the control counts as loaded until the
 // code changes again.
-class ZEV_CORE_EXPORT ZEVCodeDescription : public Control {
+class ZEV_CORE_EXPORT ZEVCodeDescription : public CodeLookupControl {
 public:
     // Event numbers of __ZEVCodeDescription.
     enum Event : int {
@@ -34,11 +34,8 @@ public:
     static const ClassDescriptor& descriptor();
     const ClassDescriptor& Descriptor() const override { return descriptor(); }
 
-    // Lifecycle.
+    // Lifecycle (the persisted properties are declared once, in the source).
     void Initialize() override;
-    void InitProperties() override;
-    void ReadProperties(PropertyBag& bag) override;
-    void WriteProperties(PropertyBag& bag) override;
     void Resize() override;
     void Terminate() override;
 
@@ -50,67 +47,38 @@ public:
     PushButton* ControlSearch() const { return ControlSearch_; }
     void setControlSearch(PushButton* widget) { ControlSearch_ = widget; }
 
-    qint32 Appearance() const;
+    // Appearance, Enabled, FieldPkey, the Font... attributes, Loaded, Locked and
+    // ShowF3 read (and partly write) as every lookup's; the code box and the
+    // description part as every lookup with a code.
+
     void setAppearance(qint32 eaValor);
-    QString Code() const;
     void setCode(const QString& sValor);
-    OleColor CodeBackColor() const;
-    void setCodeBackColor(OleColor ocValor);
-    Font& CodeFont();
     void setCodeFont(const FontDesc& tfValor);
     void setCodeFont(const Font& tfValor);
-    OleColor CodeForeColor() const;
-    void setCodeForeColor(OleColor ocValor);
-    qint16 CodeMaxLength() const;
     void setCodeMaxLength(qint16 iValor);
     qint16 CodeSize() const;
     void setCodeSize(qint16 iValor);
     QString Description() const;
     void setDescription(const QString& sValor);
-    OleColor DescriptionBackColor() const;
-    void setDescriptionBackColor(OleColor ocValor);
-    Font& DescriptionFont();
     void setDescriptionFont(const FontDesc& fValor);
     void setDescriptionFont(const Font& fValor);
-    OleColor DescriptionForeColor() const;
-    void setDescriptionForeColor(OleColor ocValor);
-    bool Enabled() const;
-    void setEnabled(bool bValor);
-    QString FieldPkey() const { return fieldPkey_; }
-    void setFieldPkey(const QString& sValor);
-    bool FontBold() const;
-    void setFontBold(bool bValor);
-    bool FontItalic() const;
-    void setFontItalic(bool bValor);
-    bool FontStrikethrough() const;
-    void setFontStrikethrough(bool bValor);
-    bool FontUnderline() const;
-    void setFontUnderline(bool bValor);
-    qint32 FontSize() const;
-    void setFontSize(qint32 lValor);
-    bool FillZeros() const { return fillZeros_; }
-    void setFillZeros(bool bValor) { fillZeros_ = bValor; }
-    bool Loaded() const { return loaded_; }
-    void setLoaded(bool bValor) { loaded_ = bValor; }
-    bool Locked() const;
-    void setLocked(bool bValor);
     QString PrimaryKey() const { return primaryKey_; }
     void setPrimaryKey(const QString& sValor) { primaryKey_ = sValor; }
-    bool ShowF3() const { return showF3_; }
-    void setShowF3(bool bValor);
 
     void About();
     void Clear();
     void ForceSearch(eSource& Source);
 
+protected:
+    const PersistedProperties& persisted() const override;
+    void searchBox_KeyDown(qint16& KeyCode, qint16& Shift) override;
+    void arrangeSearchButton(bool showButton) override;
+
 private:
     // Widget events.
-    void txtCode_KeyDown(qint16& KeyCode, qint16& Shift);
     void txtCode_Change();
     void txtCode_LostFocus();
-    void cmdSearch_Click();
 
-    void ArrangeSearchButton(bool showButton);
     // Raises Unload and returns the Cancel the handler left.
     qint16 raiseUnload();
 
@@ -123,13 +91,7 @@ private:
     PushButton* ControlSearch_ = nullptr;
 
     QString LastAssignedCode;
-    OleColor CodeBackColorSetting = 0;
-    OleColor DescriptionBackColorSetting = 0;
-    QString fieldPkey_;
-    bool fillZeros_ = false;
-    bool loaded_ = false;
     QString primaryKey_;
-    bool showF3_ = false;
 };
 
 } // namespace zev

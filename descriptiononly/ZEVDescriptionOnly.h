@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/Control.h"
+#include "framework/LookupControl.h"
 #include "framework/Enumerations.h"
 #include "framework/FlatEdit.h"
 #include "framework/Font.h"
@@ -15,7 +15,7 @@ namespace zev {
 // A lookup field with a description box only: the user types (part of) a
 // description and presses Enter or F3, or clicks "F3"; the host answers Search
 // and the control reports through Loaded and PrimaryKey whether it holds a record.
-class ZEV_CORE_EXPORT ZEVDescriptionOnly : public Control {
+class ZEV_CORE_EXPORT ZEVDescriptionOnly : public LookupControl {
 public:
     // Event numbers of __ZEVDescriptionOnly.
     enum Event : int {
@@ -31,11 +31,8 @@ public:
     static const ClassDescriptor& descriptor();
     const ClassDescriptor& Descriptor() const override { return descriptor(); }
 
-    // Lifecycle.
+    // Lifecycle (the persisted properties are declared once, in the source).
     void Initialize() override;
-    void InitProperties() override;
-    void ReadProperties(PropertyBag& bag) override;
-    void WriteProperties(PropertyBag& bag) override;
     void Resize() override;
     void Terminate() override;
 
@@ -45,51 +42,34 @@ public:
     PushButton* ControlSearch() const { return ControlSearch_; }
     void setControlSearch(PushButton* widget) { ControlSearch_ = widget; }
 
-    qint32 Appearance() const;
+    // Appearance, Enabled, FieldPkey, the Font... attributes, Loaded, Locked and
+    // ShowF3 read (and partly write) as every lookup's.
     void setAppearance(qint32 eaValor);
     OleColor BackColor() const;
     void setBackColor(OleColor cocValor);
     QString Description() const;
     void setDescription(const QString& sValor);
-    bool Enabled() const;
-    void setEnabled(bool bValor);
-    QString FieldPkey() const { return fieldPkey_; }
-    void setFieldPkey(const QString& sValor);
     zev::Font& Font();
     void setFont(const FontDesc& fValor);
     void setFont(const zev::Font& fValor);
-    bool FontBold() const;
-    void setFontBold(bool bValor);
-    bool FontItalic() const;
-    void setFontItalic(bool bValor);
-    bool FontStrikethrough() const;
-    void setFontStrikethrough(bool bValor);
-    bool FontUnderline() const;
-    void setFontUnderline(bool bValor);
-    qint32 FontSize() const;
-    void setFontSize(qint32 lValor);
     OleColor ForeColor() const;
     void setForeColor(OleColor ocValor);
-    bool Loaded() const { return loaded_; }
-    void setLoaded(bool bValor) { loaded_ = bValor; }
-    bool Locked() const;
-    void setLocked(bool bValor);
     QString PrimaryKey() const { return primaryKey_; }
     void setPrimaryKey(const QString& sValor) { primaryKey_ = sValor; }
-    bool ShowF3() const { return showF3_; }
-    void setShowF3(bool bValor);
 
     void About();
     void Clear();
     void ForceSearch(eSource& Source);
 
+protected:
+    const PersistedProperties& persisted() const override;
+    void searchBox_KeyDown(qint16& KeyCode, qint16& Shift) override;
+    void arrangeSearchButton(bool showButton) override;
+
 private:
     // Widget events.
-    void txtDescription_KeyDown(qint16& KeyCode, qint16& Shift);
     void txtDescription_Change();
     void cmdSearch_Click();
-
-    void ArrangeSearchButton(bool showButton);
 
     FlatEdit& txtDescription;
     PushButton& cmdSearch;
@@ -98,10 +78,7 @@ private:
     PushButton* ControlSearch_ = nullptr;
 
     OleColor BackColorSetting = 0;
-    QString fieldPkey_;
-    bool loaded_ = false;
     QString primaryKey_;
-    bool showF3_ = false;
 };
 
 } // namespace zev

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/ComboBox.h"
-#include "framework/Control.h"
+#include "framework/LookupControl.h"
 #include "framework/Enumerations.h"
 #include "framework/FlatEdit.h"
 #include "framework/PushButton.h"
@@ -14,7 +14,7 @@ namespace zev {
 // collects the records found. Each list entry holds its record's code,
 // description and primary key inside its own text; the control keeps no other
 // copy of them.
-class ZEV_CORE_EXPORT ZEVPersistCombo : public Control {
+class ZEV_CORE_EXPORT ZEVPersistCombo : public CodeLookupControl {
 public:
     // Event numbers, in the order the event interface declares them.
     enum Event : int {
@@ -41,11 +41,8 @@ public:
     static const ControlDesign& Design();
     const ClassDescriptor& Descriptor() const override { return descriptor(); }
 
-    // Lifecycle
+    // Lifecycle (the persisted properties are declared once, in the source).
     void Initialize() override;
-    void InitProperties() override;
-    void ReadProperties(PropertyBag& bag) override;
-    void WriteProperties(PropertyBag& bag) override;
     void Resize() override;
     void Terminate() override;
 
@@ -61,55 +58,23 @@ public:
     PushButton* ControlRemoveItem() const { return ControlRemoveItem_; }
     void setControlRemoveItem(PushButton* widget) { ControlRemoveItem_ = widget; }
 
-    // Properties
+    // Properties. Appearance, Enabled, FieldPkey, the Font... attributes, Loaded,
+    // Locked and ShowF3 read (and partly write) as every lookup's; the code box
+    // and the description part as every lookup with a code.
+
     bool AllowItemDuplication() const { return AllowItemDuplication_; }
     void setAllowItemDuplication(bool bValor) { AllowItemDuplication_ = bValor; }
-    qint32 Appearance() const;
     void setAppearance(qint32 eaValor);
-    QString Code() const;
     void setCode(const QString& sValor);
-    OleColor CodeBackColor() const;
-    void setCodeBackColor(OleColor ocValor);
-    Font& CodeFont();
     void setCodeFont(const Font& fValor);
     void setCodeFont(const FontDesc& fValor);
-    OleColor CodeForeColor() const;
-    void setCodeForeColor(OleColor ocValor);
-    qint16 CodeMaxLength() const;
     void setCodeMaxLength(qint16 iValor);
     qint16 CodeSize() const;
     void setCodeSize(qint16 iValor);
     QString Description() const;
     void setDescription(const QString& sValor);
-    OleColor DescriptionBackColor() const;
-    void setDescriptionBackColor(OleColor ocValor);
-    Font& DescriptionFont();
     void setDescriptionFont(const Font& fValor);
     void setDescriptionFont(const FontDesc& fValor);
-    OleColor DescriptionForeColor() const;
-    void setDescriptionForeColor(OleColor ocValor);
-    bool Enabled() const;
-    void setEnabled(bool bValor);
-    QString FieldPkey() const { return FieldPkey_; }
-    void setFieldPkey(const QString& sValor);
-    bool FillZeros() const { return FillZeros_; }
-    void setFillZeros(bool bValor) { FillZeros_ = bValor; }
-    bool FontBold() const;
-    void setFontBold(bool bValor);
-    bool FontItalic() const;
-    void setFontItalic(bool bValor);
-    bool FontStrikethrough() const;
-    void setFontStrikethrough(bool bValor);
-    bool FontUnderline() const;
-    void setFontUnderline(bool bValor);
-    qint32 FontSize() const;
-    void setFontSize(qint32 lValor);
-    bool Loaded() const { return Loaded_; }
-    void setLoaded(bool bValor) { Loaded_ = bValor; }
-    bool Locked() const;
-    void setLocked(bool bValor);
-    bool ShowF3() const { return ShowF3_; }
-    void setShowF3(bool bValor);
     bool ShowCodeInCombo() const { return ShowCodeInCombo_; }
     void setShowCodeInCombo(bool bValor) { ShowCodeInCombo_ = bValor; }
 
@@ -124,24 +89,25 @@ public:
     QString GetDescription(const qint16& Index) const;
     QString GetPkey(const qint16& Index) const;
 
+protected:
+    const PersistedProperties& persisted() const override;
+    void searchBox_KeyDown(qint16& KeyCode, qint16& Shift) override; // the code box's: the search
+    void arrangeSearchButton(bool show) override;
+
 private:
     // An entry's text: display part, the gap of spaces, the primary key.
     static QString ComposeEntry(bool showCode, const QString& sCode, const QString& sDescription,
                                 const QString& sPrimaryKey);
     bool CanAddItem(const QString& sDescription, const QString& sCode, const QString& sPrimaryKey) const;
-    void ArrangeSearchButton(bool show);
-    void SelectAll(FlatEdit& edit);
     template <typename Source>
     static void copyCodeFont(Font& target, const Source& source);
     template <typename Source>
     static void copyDescriptionFont(Font& target, const Source& source);
 
     // Widget event handlers.
-    void txtCode_KeyDown(qint16& KeyCode, qint16& Shift); // the search
     void txtCode_Change();
     void txtCode_GotFocus();
     void txtDescription_KeyDown(qint16& KeyCode, qint16& Shift);
-    void cmdSearch_Click();
     void cmdRemoveItem_Click();
 
     FlatEdit& txtCode;
@@ -157,13 +123,6 @@ private:
     PushButton* ControlRemoveItem_ = nullptr;
 
     bool AllowItemDuplication_ = false;
-    // The colours last given to CodeBackColor and DescriptionBackColor.
-    OleColor CodeBackColorSetting_ = 0;
-    OleColor DescriptionBackColorSetting_ = 0;
-    QString FieldPkey_;
-    bool FillZeros_ = false;
-    bool Loaded_ = false;
-    bool ShowF3_ = false;
     bool ShowCodeInCombo_ = false;
     // The key the host handed back in the last Search: what Enter in the description box adds.
     QString PendingPrimaryKey_;
