@@ -2,8 +2,7 @@
 
 #include "framework/ComboBox.h"
 #include "persistcombo/ZEVPersistCombo.h"
-#include "qt/QtFonts.h"
-#include "qt/ZEVControlWidget_p.h"
+#include "qt/LookupWidgetParts.h"
 
 #include <QComboBox>
 #include <QIcon>
@@ -44,10 +43,9 @@ ZEVPersistComboWidget::ZEVPersistComboWidget(QWidget* parent) : ZEVControlWidget
     p.bindEvent(this, qOverload<>(&ZEVPersistComboWidget::AddItem));
     p.bindEvent(this, qOverload<>(&ZEVPersistComboWidget::RemoveItem));
     p.bindEvent(this, &ZEVPersistComboWidget::CodeChange);
-    p.bindEvent(this, &ZEVPersistComboWidget::DescChange);
-    p.bindEvent(this, &ZEVPersistComboWidget::Search);
-    p.bindEvent(this, &ZEVPersistComboWidget::Load);
-    p.bindEvent(this, &ZEVPersistComboWidget::Unload);
+    // The description and the list take the width a layout gives.
+    lookup::bindLookup(this, p, &ZEVPersistComboWidget::persistCombo,
+                       {QStringLiteral("txtDescription"), QStringLiteral("cboListing")});
     // itemAdded and itemRemoved come right after the documented events, with
     // the index as it was when the event was raised: a handler of the event
     // may change the list again.
@@ -68,11 +66,6 @@ ZEVPersistComboWidget::ZEVPersistComboWidget(QWidget* parent) : ZEVControlWidget
         removeItem(arguments);
         Q_EMIT itemRemoved(index);
     });
-    p.applyEnabled = [this](bool enabled) { persistCombo().setEnabled(enabled); };
-    p.controlEnabled = [this] { return persistCombo().Enabled(); };
-    p.stretchingParts = {QStringLiteral("txtDescription"), QStringLiteral("cboListing")};
-    // The description (and the list) take the width a layout gives.
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     if (QPushButton* remove = ControlRemoveItem()) {
         remove->setIcon(removeIcon());
         remove->setIconSize(QSize(16, 16));
@@ -90,182 +83,6 @@ QPushButton* ZEVPersistComboWidget::ControlSearch() const { return qobject_cast<
 QComboBox* ZEVPersistComboWidget::ControlListing() const { return qobject_cast<QComboBox*>(d().part(QStringLiteral("cboListing"))); }
 
 QPushButton* ZEVPersistComboWidget::ControlRemoveItem() const { return qobject_cast<QPushButton*>(d().part(QStringLiteral("cmdRemoveItem"))); }
-
-bool ZEVPersistComboWidget::AllowItemDuplication() const { return persistCombo().AllowItemDuplication(); }
-
-void ZEVPersistComboWidget::setAllowItemDuplication(bool allowItemDuplication)
-{
-    d().attempt([&] { persistCombo().setAllowItemDuplication(allowItemDuplication); });
-}
-
-ZEVControlWidget::AppearanceStyle ZEVPersistComboWidget::Appearance() const { return AppearanceStyle(persistCombo().Appearance()); }
-
-void ZEVPersistComboWidget::setAppearance(AppearanceStyle appearance)
-{
-    d().attempt([&] { persistCombo().setAppearance(qint32(appearance)); });
-}
-
-QString ZEVPersistComboWidget::Code() const { return persistCombo().Code(); }
-
-void ZEVPersistComboWidget::setCode(const QString& code)
-{
-    d().attempt([&] { persistCombo().setCode(code); });
-}
-
-QColor ZEVPersistComboWidget::CodeBackColor() const { return ZEVControlWidgetPrivate::toQColor(persistCombo().CodeBackColor()); }
-
-void ZEVPersistComboWidget::setCodeBackColor(const QColor& codeBackColor)
-{
-    d().writeColor(QStringLiteral("CodeBackColor"), codeBackColor, [this](OleColor c) { persistCombo().setCodeBackColor(c); });
-}
-
-QFont ZEVPersistComboWidget::CodeFont() const { return ZEVControlWidgetPrivate::toQFont(persistCombo().CodeFont()); }
-
-void ZEVPersistComboWidget::setCodeFont(const QFont& codeFont)
-{
-    d().writeFont(codeFont, persistCombo().CodeFont(), [this](const FontDesc& f) { persistCombo().setCodeFont(f); });
-}
-
-QColor ZEVPersistComboWidget::CodeForeColor() const { return ZEVControlWidgetPrivate::toQColor(persistCombo().CodeForeColor()); }
-
-void ZEVPersistComboWidget::setCodeForeColor(const QColor& codeForeColor)
-{
-    d().writeColor(QStringLiteral("CodeForeColor"), codeForeColor, [this](OleColor c) { persistCombo().setCodeForeColor(c); });
-}
-
-int ZEVPersistComboWidget::CodeMaxLength() const { return persistCombo().CodeMaxLength(); }
-
-void ZEVPersistComboWidget::setCodeMaxLength(int codeMaxLength)
-{
-    d().attempt([&] { persistCombo().setCodeMaxLength(ZEVControlWidgetPrivate::toInteger(codeMaxLength)); });
-}
-
-int ZEVPersistComboWidget::CodeSize() const { return persistCombo().CodeSize(); }
-
-void ZEVPersistComboWidget::setCodeSize(int codeSize)
-{
-    d().attempt([&] { persistCombo().setCodeSize(ZEVControlWidgetPrivate::toInteger(codeSize)); });
-}
-
-QString ZEVPersistComboWidget::Description() const { return persistCombo().Description(); }
-
-void ZEVPersistComboWidget::setDescription(const QString& description)
-{
-    d().attempt([&] { persistCombo().setDescription(description); });
-}
-
-QFont ZEVPersistComboWidget::DescriptionFont() const { return ZEVControlWidgetPrivate::toQFont(persistCombo().DescriptionFont()); }
-
-void ZEVPersistComboWidget::setDescriptionFont(const QFont& descriptionFont)
-{
-    d().writeFont(descriptionFont, persistCombo().DescriptionFont(), [this](const FontDesc& f) { persistCombo().setDescriptionFont(f); });
-}
-
-QColor ZEVPersistComboWidget::DescriptionBackColor() const { return ZEVControlWidgetPrivate::toQColor(persistCombo().DescriptionBackColor()); }
-
-void ZEVPersistComboWidget::setDescriptionBackColor(const QColor& descriptionBackColor)
-{
-    d().writeColor(QStringLiteral("DescriptionBackColor"), descriptionBackColor, [this](OleColor c) { persistCombo().setDescriptionBackColor(c); });
-}
-
-QColor ZEVPersistComboWidget::DescriptionForeColor() const { return ZEVControlWidgetPrivate::toQColor(persistCombo().DescriptionForeColor()); }
-
-void ZEVPersistComboWidget::setDescriptionForeColor(const QColor& descriptionForeColor)
-{
-    d().writeColor(QStringLiteral("DescriptionForeColor"), descriptionForeColor, [this](OleColor c) { persistCombo().setDescriptionForeColor(c); });
-}
-
-QString ZEVPersistComboWidget::FieldPkey() const { return persistCombo().FieldPkey(); }
-
-void ZEVPersistComboWidget::setFieldPkey(const QString& fieldPkey)
-{
-    d().attempt([&] { persistCombo().setFieldPkey(fieldPkey); });
-}
-
-bool ZEVPersistComboWidget::FillZeros() const { return persistCombo().FillZeros(); }
-
-void ZEVPersistComboWidget::setFillZeros(bool fillZeros)
-{
-    d().attempt([&] { persistCombo().setFillZeros(fillZeros); });
-}
-
-bool ZEVPersistComboWidget::FontBold() const { return persistCombo().FontBold(); }
-
-void ZEVPersistComboWidget::setFontBold(bool fontBold)
-{
-    d().attempt([&] { persistCombo().setFontBold(fontBold); });
-}
-
-bool ZEVPersistComboWidget::FontItalic() const { return persistCombo().FontItalic(); }
-
-void ZEVPersistComboWidget::setFontItalic(bool fontItalic)
-{
-    d().attempt([&] { persistCombo().setFontItalic(fontItalic); });
-}
-
-bool ZEVPersistComboWidget::FontStrikethrough() const { return persistCombo().FontStrikethrough(); }
-
-void ZEVPersistComboWidget::setFontStrikethrough(bool fontStrikethrough)
-{
-    d().attempt([&] { persistCombo().setFontStrikethrough(fontStrikethrough); });
-}
-
-int ZEVPersistComboWidget::FontSize() const { return persistCombo().FontSize(); }
-
-void ZEVPersistComboWidget::setFontSize(int fontSize)
-{
-    d().attempt([&] { persistCombo().setFontSize(qint32(fontSize)); });
-}
-
-bool ZEVPersistComboWidget::FontUnderline() const { return persistCombo().FontUnderline(); }
-
-void ZEVPersistComboWidget::setFontUnderline(bool fontUnderline)
-{
-    d().attempt([&] { persistCombo().setFontUnderline(fontUnderline); });
-}
-
-bool ZEVPersistComboWidget::Loaded() const { return persistCombo().Loaded(); }
-
-void ZEVPersistComboWidget::setLoaded(bool loaded)
-{
-    d().attempt([&] { persistCombo().setLoaded(loaded); });
-}
-
-bool ZEVPersistComboWidget::Locked() const { return persistCombo().Locked(); }
-
-void ZEVPersistComboWidget::setLocked(bool locked)
-{
-    d().attempt([&] { persistCombo().setLocked(locked); });
-}
-
-bool ZEVPersistComboWidget::ShowF3() const { return persistCombo().ShowF3(); }
-
-void ZEVPersistComboWidget::setShowF3(bool showF3)
-{
-    d().attempt([&] { persistCombo().setShowF3(showF3); });
-}
-
-bool ZEVPersistComboWidget::ShowCodeInCombo() const { return persistCombo().ShowCodeInCombo(); }
-
-void ZEVPersistComboWidget::setShowCodeInCombo(bool showCodeInCombo)
-{
-    d().attempt([&] { persistCombo().setShowCodeInCombo(showCodeInCombo); });
-}
-
-void ZEVPersistComboWidget::About()
-{
-    d().attempt([this] { persistCombo().About(); });
-}
-
-void ZEVPersistComboWidget::Clear()
-{
-    d().attempt([this] { persistCombo().Clear(); });
-}
-
-void ZEVPersistComboWidget::ForceSearch(zev::eSource source)
-{
-    d().attempt([this, source]() mutable { persistCombo().ForceSearch(source); });
-}
 
 void ZEVPersistComboWidget::AddItem(const QString& description, const QString& primaryKey, const QString& code, qint32 index)
 {
@@ -314,5 +131,11 @@ void ZEVPersistComboWidget::setItems(const QStringList& entries)
         list.setListIndex(list.ListCount() - 1);
     });
 }
+
+// The Q_PROPERTY accessors and the methods that pass to the control (qt/LookupWidgetParts.h).
+ZEV_LOOKUP_SHARED(ZEVPersistComboWidget, persistCombo)
+ZEV_LOOKUP_CODE_ROW(ZEVPersistComboWidget, persistCombo)
+ZEV_LOOKUP_VALUE(ZEVPersistComboWidget, persistCombo, bool, AllowItemDuplication)
+ZEV_LOOKUP_VALUE(ZEVPersistComboWidget, persistCombo, bool, ShowCodeInCombo)
 
 } // namespace zev
