@@ -9,7 +9,9 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QTextDocumentFragment>
+#include <QTimer>
 
 namespace zev::QtAccessibility {
 
@@ -60,20 +62,26 @@ constexpr char DescriptionKey[] = "_zev_accessibleDescription";
 
 void setName(QWidget& w, const QString& name)
 {
-    if (!w.accessibleName().isEmpty() && w.accessibleName() != w.property(NameKey).toString())
+    const QString written = w.property(NameKey).toString();
+    const QString current = w.accessibleName();
+    if (!current.isEmpty() && current != written)
         return;
-    w.setProperty(NameKey, name);
-    if (w.accessibleName() == name)
+    if (written != name)
+        w.setProperty(NameKey, name);
+    if (current == name)
         return;
     w.setAccessibleName(name); // raises NameChanged
 }
 
 void setDescription(QWidget& w, const QString& description)
 {
-    if (!w.accessibleDescription().isEmpty() && w.accessibleDescription() != w.property(DescriptionKey).toString())
+    const QString written = w.property(DescriptionKey).toString();
+    const QString current = w.accessibleDescription();
+    if (!current.isEmpty() && current != written)
         return;
-    w.setProperty(DescriptionKey, description);
-    if (w.accessibleDescription() == description)
+    if (written != description)
+        w.setProperty(DescriptionKey, description);
+    if (current == description)
         return;
     w.setAccessibleDescription(description); // raises DescriptionChanged
 }
@@ -181,17 +189,13 @@ void installFactory()
     Q_UNUSED(installed);
 }
 
-QString buddyText(const QWidget& widget)
+namespace {
+// The text of the first label among labels that names widget.
+QString buddyTextAmong(const QWidget& widget, const QList<QLabel*>& labels)
 {
     const QWidget* proxy = widget.focusProxy();
-    // A form's label sits beside its field, in the same container (a form or
-    // grid layout, a Designer form): the whole window would make every control
-    // on a large form scan every label of it.
-    const QWidget* container = widget.parentWidget();
-    if (!container)
-        return QString();
-    for (const QLabel* label : container->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        const QWidget* buddy = label->buddy();
+    for (const QLabel* label : labels) {
+        const QWidget* buddy = label ? label->buddy() : nullptr;
         if (!buddy || widget.isAncestorOf(label))
             continue;
         if (buddy == &widget || buddy == proxy || widget.isAncestorOf(buddy))
@@ -201,7 +205,65 @@ QString buddyText(const QWidget& widget)
     return QString();
 }
 
-void describe(QWidget& control, const QString& className, const QtControlHost& host, bool lookForLabel)
+// The labels of the container that have a buddy, gathered for the controls
+// shown with it; forgotten when the event loop next runs, or as soon as the
+// container has other children.
+struct ShownLabels {
+    QPointer<const QWidget> container;
+    qsizetype children = -1;
+    QList<QPointer<QLabel>> labels;
+    bool forgetting = false;
+};
+
+ShownLabels& shownLabels()
+{
+    static ShownLabels s;
+    return s;
+}
+
+QString shownBuddyText(const QWidget& widget)
+{
+    const QWidget* container = widget.parentWidget();
+    if (!container)
+        return QString();
+    ShownLabels& shown = shownLabels();
+    if (shown.container != container || shown.children != container->children().size()) {
+        shown.container = container;
+        shown.children = container->children().size();
+        shown.labels.clear();
+        for (QLabel* label : container->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (label->buddy())
+                shown.labels.append(label);
+        if (!shown.forgetting) {
+            shown.forgetting = true;
+            QTimer::singleShot(0, [] {
+                ShownLabels& s = shownLabels();
+                s = ShownLabels();
+            });
+        }
+    }
+    QList<QLabel*> labels;
+    labels.reserve(shown.labels.size());
+    for (const QPointer<QLabel>& label : shown.labels)
+        labels.append(label.data());
+    return buddyTextAmong(widget, labels);
+}
+} // namespace
+
+QString buddyText(const QWidget& widget)
+{
+    // A form's label sits beside its field, in the same container (a form or
+    // grid layout, a Designer form): the whole window would make every control
+    // on a large form scan every label of it.
+    const QWidget* container = widget.parentWidget();
+    if (!container)
+        return QString();
+    return buddyTextAmong(widget, container->findChildren<QLabel*>(Qt::FindDirectChildrenOnly));
+}
+
+namespace {
+void describeWith(QWidget& control, const QString& className, const QtControlHost& host,
+                  QString (*lookForLabel)(const QWidget&))
 {
     const ControlText* texts = nullptr;
     for (const ControlText& t : controlTexts)
@@ -214,7 +276,8 @@ void describe(QWidget& control, const QString& className, const QtControlHost& h
     if (base == control.property(NameKey).toString()) {
         // The search goes through every label of the window: not at every keystroke.
         if (lookForLabel)
-            control.setProperty(LabelKey, buddyText(control));
+            if (const QString text = lookForLabel(control); text != control.property(LabelKey).toString())
+                control.setProperty(LabelKey, text);
         base = control.property(LabelKey).toString();
     }
     const bool labelled = !base.isEmpty();
@@ -239,6 +302,18 @@ void describe(QWidget& control, const QString& className, const QtControlHost& h
         setName(*part, name);
         setDescription(*part, description);
     }
+}
+
+} // namespace
+
+void describe(QWidget& control, const QString& className, const QtControlHost& host, bool lookForLabel)
+{
+    describeWith(control, className, host, lookForLabel ? &buddyText : nullptr);
+}
+
+void describeShown(QWidget& control, const QString& className, const QtControlHost& host)
+{
+    describeWith(control, className, host, &shownBuddyText);
 }
 
 } // namespace zev::QtAccessibility

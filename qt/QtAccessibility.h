@@ -26,6 +26,10 @@ QString buddyText(const QWidget& widget);
 // lookForLabel: find the buddy label again (shown, focus entering); otherwise
 // the one found last names the control (its content changed).
 void describe(QWidget& control, const QString& className, const QtControlHost& host, bool lookForLabel);
+// describe with lookForLabel, for a control being shown: the controls shown
+// with one container in the same pass of the event loop look through its
+// labels once between them, not once each.
+void describeShown(QWidget& control, const QString& className, const QtControlHost& host);
 } // namespace QtAccessibility
 
 } // namespace zev

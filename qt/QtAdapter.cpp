@@ -87,6 +87,14 @@ void QtAdapter::setFocusToWidget()
     w->setFocus(Qt::OtherFocusReason);
 }
 
+void QtAdapter::writePalette(QWidget& widget, const QPalette& palette)
+{
+    const bool was = recoloring_;
+    recoloring_ = true;
+    widget.setPalette(palette);
+    recoloring_ = was;
+}
+
 void QtAdapter::reportError(int number, const QString& description) const
 {
     if (host_)

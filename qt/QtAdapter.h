@@ -36,6 +36,10 @@ public:
     void detach();
     // Paints the colours again (the application palette changed).
     virtual void applyColors() {}
+    // While held (a new control takes its first properties, before anything
+    // outside can watch its parts), a widget may keep its writes and give the
+    // Qt widget only the last of them when released.
+    virtual void holdWrites(bool hold) { Q_UNUSED(hold); }
 
     // The adapter of a widget-contract object, or nullptr for another layer's widget.
     static QtAdapter* of(Widget* widget) { return dynamic_cast<QtAdapter*>(widget); }
@@ -60,6 +64,9 @@ protected:
     static void checkSize(float twips);
     static void checkPosition(float twips);
     void setFocusToWidget();
+    // Writes the colours of applyColors: the PaletteChange that comes back
+    // from this write does not paint them again.
+    void writePalette(QWidget& widget, const QPalette& palette);
 
 private:
     class Relay;

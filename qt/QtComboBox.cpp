@@ -119,8 +119,11 @@ void QtComboBox::setListIndex(qint32 index)
 
 void QtComboBox::setAppearance(qint16 appearance)
 {
+    QWidget* w = widget();
+    if (appearance == appearance_)
+        return; // the property (a style sheet may select on it) holds it already
     appearance_ = appearance;
-    widget()->setProperty("zevAppearance", appearance);
+    w->setProperty("zevAppearance", appearance);
 }
 
 void QtComboBox::setBackColor(OleColor color)
@@ -145,7 +148,7 @@ void QtComboBox::applyColors()
     for (auto role : {QPalette::Text, QPalette::ButtonText})
         for (auto group : {QPalette::Active, QPalette::Inactive})
             p.setColor(group, role, own ? text : app.color(group, role));
-    w->setPalette(p);
+    writePalette(*w, p);
 }
 
 } // namespace zev

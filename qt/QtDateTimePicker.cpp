@@ -86,7 +86,7 @@ void QtDateTimePicker::applyColors()
         p.setColor(QPalette::Active, QPalette::Text, text);
         p.setColor(QPalette::Inactive, QPalette::Text, text);
     }
-    w->setPalette(p);
+    writePalette(*w, p);
 }
 
 bool QtDateTimePicker::isNull() const { return widget()->dateTime() <= nullValue(); }

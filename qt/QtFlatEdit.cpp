@@ -107,11 +107,51 @@ QtFlatEdit::QtFlatEdit(const WidgetDesign& design, const FontDesc& font, QWidget
     });
 }
 
-QString QtFlatEdit::Text() const { return widget()->text(); }
+QString QtFlatEdit::Text() const
+{
+    const QLineEdit* e = widget();
+    return held_ ? *held_ : e->text();
+}
+
+void QtFlatEdit::holdWrites(bool hold)
+{
+    holding_ = hold;
+    if (!hold)
+        settle();
+}
+
+void QtFlatEdit::settle() const
+{
+    if (!held_)
+        return;
+    const QString text = *held_;
+    held_.reset();
+    auto* self = const_cast<QtFlatEdit*>(this);
+    QLineEdit* e = widget();
+    ++self->programmatic_;
+    e->setText(text);
+    e->setCursorPosition(0);
+    --self->programmatic_;
+}
+
+QLineEdit* QtFlatEdit::edit() const
+{
+    settle();
+    return widget();
+}
 
 void QtFlatEdit::setText(const QString& text)
 {
-    QLineEdit* e = widget();
+    if (holding_ && !kept_) {
+        widget(); // fails as a write to a destroyed widget does
+        if (text == Text())
+            return; // the caret goes to 0 when the text is written
+        held_ = text;
+        shownLength_ = text.size();
+        raiseChange();
+        return;
+    }
+    QLineEdit* e = edit();
     if (text == e->text()) {
         // No change to tell, but an assignment still leaves the caret at 0.
         e->setCursorPosition(0);
@@ -128,8 +168,11 @@ void QtFlatEdit::setText(const QString& text)
 
 void QtFlatEdit::setAppearance(qint16 appearance)
 {
+    QWidget* w = widget();
+    if (appearance == appearance_)
+        return; // the property (a style sheet may select on it) holds it already
     appearance_ = appearance;
-    widget()->setProperty("zevAppearance", appearance);
+    w->setProperty("zevAppearance", appearance);
 }
 
 void QtFlatEdit::setLocked(bool locked)
@@ -149,7 +192,7 @@ qint32 QtFlatEdit::SelStart() const
 {
     if (kept_ && !widget()->hasFocus())
         return kept_->start;
-    const QLineEdit* e = widget();
+    const QLineEdit* e = edit();
     return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
 }
 
@@ -157,21 +200,21 @@ void QtFlatEdit::setSelStart(qint32 start)
 {
     if (start < 0)
         throw ControlError(ErrInvalidPropertyValue);
-    QLineEdit* e = widget();
+    QLineEdit* e = edit();
     e->setCursorPosition(int(std::min<qsizetype>(start, e->text().size())));
     keepSelection();
 }
 
 qint32 QtFlatEdit::SelLength() const
 {
-    return kept_ && !widget()->hasFocus() ? kept_->length : widget()->selectionLength();
+    return kept_ && !widget()->hasFocus() ? kept_->length : edit()->selectionLength();
 }
 
 void QtFlatEdit::setSelLength(qint32 length)
 {
     if (length < 0)
         throw ControlError(ErrInvalidPropertyValue);
-    QLineEdit* e = widget();
+    QLineEdit* e = edit();
     const qint32 start = SelStart();
     const qint32 n = std::min<qint32>(length, qint32(e->text().size()) - start);
     if (n > 0)
@@ -185,7 +228,7 @@ void QtFlatEdit::keepSelection()
 {
     if (!kept_)
         return; // focused: the QLineEdit's own is the one
-    const QLineEdit* e = widget();
+    const QLineEdit* e = edit();
     if (e->hasFocus()) {
         kept_.reset(); // set while the focus comes in: nothing left to restore
         return;
@@ -198,7 +241,7 @@ void QtFlatEdit::keepSelection()
 
 void QtFlatEdit::restoreSelection()
 {
-    QLineEdit* e = widget();
+    QLineEdit* e = edit();
     const Selection s = *kept_;
     if (s.length > 0)
         e->setSelection(s.caretAtStart ? s.start + s.length : s.start, s.caretAtStart ? -s.length : s.length);
@@ -241,13 +284,15 @@ void QtFlatEdit::applyColors()
     const QColor text = QtColors::readableText(foreColor_, QPalette::Text, backColor_, QPalette::Base, app);
     p.setColor(QPalette::Active, QPalette::Text, text);
     p.setColor(QPalette::Inactive, QPalette::Text, text);
-    w->setPalette(p);
+    writePalette(*w, p);
 }
 
 bool QtFlatEdit::filterEvent(QObject* watched, QEvent* event)
 {
     if (watched != qwidget() || dispatching_)
         return false;
+    if (held_ && event->type() != QEvent::PaletteChange && event->type() != QEvent::FontChange)
+        settle();
     switch (event->type()) {
     case QEvent::KeyPress: return keyPress(static_cast<QKeyEvent*>(event));
     case QEvent::KeyRelease: return keyRelease(static_cast<QKeyEvent*>(event));
@@ -268,7 +313,7 @@ void QtFlatEdit::sendToWidget(QEvent& event)
         bool& flag;
         ~Reset() { flag = false; }
     } reset{dispatching_};
-    QCoreApplication::sendEvent(widget(), &event);
+    QCoreApplication::sendEvent(edit(), &event);
 }
 
 bool QtFlatEdit::keyPress(QKeyEvent* event)
@@ -344,7 +389,7 @@ bool QtFlatEdit::focusOut(QFocusEvent* event)
     // or when its window is next activated. SelStart and SelLength answer
     // from the copy until the focus comes back.
     if (event->reason() != Qt::PopupFocusReason) {
-        const QLineEdit* e = widget();
+        const QLineEdit* e = edit();
         kept_ = e->hasSelectedText()
             ? Selection{e->selectionStart(), e->selectionLength(), e->cursorPosition() == e->selectionStart()}
             : Selection{e->cursorPosition(), 0, false};
@@ -367,7 +412,7 @@ bool QtFlatEdit::keepFocusSelection(QEvent* event)
 bool QtFlatEdit::focusIn(QFocusEvent* event)
 {
     // Run after GotFocus (see QtAdapter): its handlers have set the selection.
-    clickKeepsSelection_ = event->reason() == Qt::MouseFocusReason && widget()->hasSelectedText();
+    clickKeepsSelection_ = event->reason() == Qt::MouseFocusReason && edit()->hasSelectedText();
     if (!kept_)
         return false;
     // Back by the program or with its window: as it was left. By the mouse or
@@ -413,6 +458,7 @@ bool QtFlatEdit::inputMethod(QInputMethodEvent* event)
 
 void QtFlatEdit::applyCharacter(qint16 keyAscii)
 {
+    settle();
     QLineEdit* e = qobject_cast<QLineEdit*>(qwidget());
     if (!e || locked_ || keyAscii == 0)
         return;

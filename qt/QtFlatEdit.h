@@ -46,6 +46,7 @@ public:
     void setBackColor(OleColor color) override;
 
     void applyColors() override;
+    void holdWrites(bool hold) override;
 
     // Enter that no handler changed reaches the window after the key events
     // (a dialog's default button), as a QLineEdit's does; off, the edit keeps it.
@@ -71,6 +72,9 @@ private:
     // What typing the character does, as the contract's edit box does it.
     void applyCharacter(qint16 keyAscii);
     void sendToWidget(QEvent& event);
+    // The QLineEdit, with the text held back (see holdWrites) written to it.
+    QLineEdit* edit() const;
+    void settle() const;
 
     Font font_;
     qint16 appearance_ = 1;
@@ -95,6 +99,8 @@ private:
         bool caretAtStart = false;
     };
     std::optional<Selection> kept_;
+    bool holding_ = false;
+    mutable std::optional<QString> held_; // the text while held: each write lays the QLineEdit's text out again
 };
 
 } // namespace zev

@@ -43,7 +43,7 @@ void QtLabel::applyColors()
     const bool own = foreColor_ || text != app.color(QPalette::Active, QPalette::WindowText);
     for (auto group : {QPalette::Active, QPalette::Inactive})
         p.setColor(group, QPalette::WindowText, own ? text : app.color(group, QPalette::WindowText));
-    w->setPalette(p);
+    writePalette(*w, p);
 }
 
 } // namespace zev

@@ -27,8 +27,11 @@ QtPushButton::QtPushButton(const WidgetDesign& design, const FontDesc& font, QWi
 
 void QtPushButton::setAppearance(qint16 appearance)
 {
+    QWidget* w = widget();
+    if (appearance == appearance_)
+        return; // the property (a style sheet may select on it) holds it already
     appearance_ = appearance;
-    widget()->setProperty("zevAppearance", appearance);
+    w->setProperty("zevAppearance", appearance);
 }
 
 void QtPushButton::applyColors()
@@ -45,7 +48,7 @@ void QtPushButton::applyColors()
         p.setColor(QPalette::Active, QPalette::ButtonText, text);
         p.setColor(QPalette::Inactive, QPalette::ButtonText, text);
     }
-    w->setPalette(p);
+    writePalette(*w, p);
 }
 
 } // namespace zev

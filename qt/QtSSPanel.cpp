@@ -62,7 +62,7 @@ void QtSSPanel::applyColors()
     p.setColor(QPalette::Window, QtColors::toQColor(backColor_, app));
     p.setColor(QPalette::WindowText,
                QtColors::readableText(foreColor_, QPalette::WindowText, backColor_, QPalette::Window, app));
-    w->setPalette(p);
+    writePalette(*w, p);
 }
 
 } // namespace zev

@@ -14,6 +14,10 @@ constexpr double Limit = double((1 << 24) - 1);
 
 const QScreen* screenOf(const QWidget* widget)
 {
+    // With one screen every widget is on it: no walk up to the window and its
+    // screen (controls ask at each placement of each part).
+    if (QGuiApplication::screens().size() == 1)
+        return QGuiApplication::primaryScreen();
     if (widget)
         if (const QScreen* s = widget->screen())
             return s;

@@ -130,11 +130,18 @@ ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QWidget* p
             else if (now && isAncestorOf(now))
                 d_->describe(true);
         });
-    // A new control, as a container places one on a form.
+    // A new control, as a container places one on a form. Nothing outside
+    // can watch its parts yet: they give the Qt widgets their last writes only.
+    for (const auto& w : host->widgets())
+        if (QtAdapter* a = QtAdapter::of(w.get()))
+            a->holdWrites(true);
     d.report([&] {
         Loading loading(*host);
         d.control->InitProperties();
     });
+    for (const auto& w : host->widgets())
+        if (QtAdapter* a = QtAdapter::of(w.get()))
+            a->holdWrites(false);
     d.refit();
     if (QSizeF(host->ScaleWidth(), host->ScaleHeight()) != d.resizedAt)
         d.runResize();
@@ -296,7 +303,7 @@ void ZEVControlWidget::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     ZEVControlWidgetPrivate& d = *d_;
     // Shown on its form: the labels around it are in place by now.
-    d.describe(true);
+    QtAccessibility::describeShown(*this, d.descriptor.className, *d.host);
     if (d.fitPending)
         d.refit();
     // On another screen the same twips are other pixels.
@@ -381,8 +388,18 @@ void ZEVControlWidgetPrivate::showControlEnabled()
 int ZEVControlWidgetPrivate::hintPixelHeight() const
 {
     switch (hintHeight) {
-    case HintHeight::Design:
-        break;
+    case HintHeight::Design: {
+        // The control lays its parts out never lower than their design
+        // heights (grown by the fit): the hint reaches down to the lowest.
+        int bottom = QtUnits::toPixels(descriptor.designHeight, host->dpiY());
+        for (const auto& w : host->widgets()) {
+            if (!w->Visible())
+                continue;
+            const auto y = QtUnits::toPixelRun(w->Top(), host->designSize(*w).height(), host->dpiY());
+            bottom = std::max(bottom, y.start + y.length);
+        }
+        return bottom;
+    }
     case HintHeight::LineEdit:
         for (const auto& w : host->widgets())
             if (QtAdapter* a = QtAdapter::of(w.get()))

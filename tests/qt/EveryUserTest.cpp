@@ -13,6 +13,8 @@
 #include <QDateTimeEdit>
 #include <QDir>
 #include <QFormLayout>
+#include <QGridLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -395,6 +397,57 @@ TEST_F(Scaling, ControlsKeepTheirTwipsAndNothingIsCut)
             }
         }
     }
+}
+
+// Every visible part lies inside its control, wherever the control is placed
+// and at both of its hints: alone, in the three usual layouts, at the
+// window's preferred and least size.
+TEST_F(Scaling, EveryPartLiesInsideItsControlAloneAndInLayouts)
+{
+    enum class Place { Alone, VBox, Form, Grid };
+    const std::pair<Place, const char*> places[] = {
+        {Place::Alone, "alone"}, {Place::VBox, "QVBoxLayout"}, {Place::Form, "QFormLayout"}, {Place::Grid, "QGridLayout"}};
+    for (const char* name : controlClasses)
+        for (const auto& [place, placeName] : places)
+            for (const bool least : {false, true}) {
+                SCOPED_TRACE(std::string(name) + " " + placeName + (least ? " at its minimum" : " at its hint"));
+                QWidget window;
+                ZEVControlWidget* control = makeControlWidget(QString::fromLatin1(name), nullptr);
+                QWidget* shown = control;
+                std::unique_ptr<ZEVControlWidget> own; // alone, the control is its own window
+                if (place == Place::Alone) {
+                    own.reset(control);
+                    control->resize(least ? control->minimumSizeHint() : control->sizeHint());
+                } else {
+                    shown = &window;
+                    if (place == Place::VBox) {
+                        auto* layout = new QVBoxLayout(&window);
+                        layout->addWidget(new QLineEdit);
+                        layout->addWidget(control);
+                    } else if (place == Place::Form) {
+                        auto* layout = new QFormLayout(&window);
+                        layout->addRow(QStringLiteral("Campo:"), control);
+                        layout->addRow(QStringLiteral("Outro:"), new QLineEdit);
+                    } else {
+                        auto* layout = new QGridLayout(&window);
+                        layout->addWidget(new QLabel(QStringLiteral("Campo:")), 0, 0);
+                        layout->addWidget(control, 0, 1);
+                        layout->addWidget(new QLineEdit, 1, 0, 1, 2);
+                    }
+                    window.resize(least ? window.minimumSizeHint() : window.sizeHint());
+                }
+                showActive(*shown);
+                QApplication::processEvents();
+                EXPECT_EQ(control->height(), control->sizeHint().height());
+                for (QWidget* part : control->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                    if (part->isHidden())
+                        continue;
+                    EXPECT_TRUE(control->rect().contains(part->geometry()))
+                        << part->objectName().toStdString() << " at (" << part->x() << ", " << part->y() << ") "
+                        << part->width() << "x" << part->height() << " in " << control->width() << "x"
+                        << control->height();
+                }
+            }
 }
 
 using Screenshots = PtBr;
