@@ -66,11 +66,11 @@ struct ZEV_CORE_EXPORT ClassDescriptor {
 // numbered from 0 at the one declared last, rising towards the first:
 // properties 0x68030000 + k, widget accessors 0x40030000 + k, methods
 // 0x60030000 + k. `fixed` overrides the rule for standard identifiers.
-std::vector<MemberInfo> buildMemberTable(const std::vector<MemberDecl>& declarations,
-                                         const std::vector<std::pair<QString, qint32>>& fixed,
-                                         const QStringList& hidden);
+ZEV_CORE_EXPORT std::vector<MemberInfo> buildMemberTable(const std::vector<MemberDecl>& declarations,
+                                                         const std::vector<std::pair<QString, qint32>>& fixed,
+                                                         const QStringList& hidden);
 
 // Events numbered from 1 in declaration order.
-std::vector<EventInfo> buildEventTable(const std::vector<std::pair<QString, QStringList>>& declarations);
+ZEV_CORE_EXPORT std::vector<EventInfo> buildEventTable(const std::vector<std::pair<QString, QStringList>>& declarations);
 
 } // namespace zev

@@ -2,7 +2,8 @@
 # (public headers only, each include resolving inside the installed tree;
 # the versioned shared libraries; the CMake and pkg-config files), then
 # builds and runs the consumer twice against that prefix: as a CMake project
-# with find_package, and with the compiler and pkg-config alone.
+# with find_package, and with the compiler and pkg-config alone; last, checks
+# that every function the installed headers declare links (CheckLinks.cmake).
 # -DBUILD_DIR=... -DSOURCE_DIR=... -DWORK_DIR=... -DCXX=... -DMOC=... -DLIBDIR=... [-DEXTRA_FLAGS=...] [-DSHARED=ON]
 file(REMOVE_RECURSE ${WORK_DIR})
 set(prefix ${WORK_DIR}/prefix)
@@ -111,3 +112,6 @@ execute_process(COMMAND ${WORK_DIR}/consumer-pkgconfig RESULT_VARIABLE rc)
 if(rc)
   message(FATAL_ERROR "the consumer (pkg-config) failed: ${rc}")
 endif()
+
+# 3. Nothing dangles: every function the installed headers declare links.
+include(${CMAKE_CURRENT_LIST_DIR}/CheckLinks.cmake)

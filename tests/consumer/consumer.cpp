@@ -8,6 +8,7 @@
 #include "framework/KeyCodes.h"
 #include "numeric/ZEVNumeric.h"
 #include "testkit/TestHost.h"
+#include "testkit/TestPropertyBag.h"
 #ifdef ZEV_CONSUMER_HAS_QT
 #include "qt/ZEVCodeDescriptionWidget.h"
 #include "qt/ZEVDateRangeWidget.h"
@@ -67,6 +68,32 @@ bool testKitField()
     return ok;
 }
 
+// Saves a control into the test kit's bag and loads the bag into another, as
+// a container saves and reopens a form; a default value is not stored.
+bool savedAndLoaded()
+{
+    zev::TestHost firstHost, secondHost;
+    zev::ZEVNumeric first(firstHost), second(secondHost);
+    for (zev::ZEVNumeric* amount : {&first, &second}) {
+        amount->Initialize();
+        amount->InitProperties();
+    }
+    first.setFormat(zev::CurrencyFormatation);
+    first.setAllowNegative(false);
+
+    zev::TestPropertyBag bag;
+    first.WriteProperties(bag);
+    second.ReadProperties(bag);
+    zev::TestPropertyBag copy = bag;
+    copy.clear();
+    const bool ok = second.Format() == zev::CurrencyFormatation && !second.AllowNegative()
+        && bag.contains(QStringLiteral("Format")) && !bag.contains(QStringLiteral("Appearance"))
+        && bag.keys().indexOf(QStringLiteral("AllowNegative")) < bag.keys().indexOf(QStringLiteral("Format"))
+        && copy.size() == 0 && bag.size() > 0;
+    std::printf("consumer: TestPropertyBag saved %d properties -> %s\n", bag.size(), ok ? "ok" : "WRONG");
+    return ok;
+}
+
 #ifdef ZEV_CONSUMER_HAS_QT
 bool qtWidget()
 {
@@ -84,6 +111,20 @@ bool qtWidget()
                 qPrintable(shown), ok ? "ok" : "WRONG");
     return ok;
 }
+
+// A widget saved into the test kit's bag and loaded into another.
+bool qtWidgetSaved()
+{
+    zev::ZEVCodeDescriptionWidget first, second;
+    first.setCodeMaxLength(5);
+    first.setCodeBackColor(QColor(Qt::yellow));
+    zev::TestPropertyBag bag;
+    first.writeProperties(bag);
+    second.readProperties(bag);
+    const bool ok = second.CodeMaxLength() == 5 && second.CodeBackColor() == QColor(Qt::yellow);
+    std::printf("consumer: ZEVCodeDescriptionWidget saved and loaded -> %s\n", ok ? "ok" : "WRONG");
+    return ok;
+}
 #endif
 
 } // namespace
@@ -92,11 +133,13 @@ int main(int argc, char** argv)
 {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     bool ok = testKitField();
+    ok = savedAndLoaded() && ok;
 #ifdef ZEV_CONSUMER_HAS_QT
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ok = qtWidget() && ok;
+    ok = qtWidgetSaved() && ok;
 #else
     (void)argc;
     (void)argv;
