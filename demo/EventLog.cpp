@@ -32,6 +32,8 @@ EventLog::EventLog(QWidget* parent) : QTextEdit(parent)
     setAcceptRichText(false);
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setPlaceholderText(QStringLiteral("Os eventos dos controles aparecem aqui."));
+    // The one focusable part of the window a screen reader would otherwise announce without a name.
+    setAccessibleName(QStringLiteral("Eventos dos controles"));
     document()->setMaximumBlockCount(MaxBlocks);
     QScrollBar* bar = verticalScrollBar();
     // The range grows when a line is laid out, which may be after add() returns

@@ -167,6 +167,42 @@ void Tour::searchSteps(const QDate& today)
              return p;
          });
 
+    // The bounds: an order whose total is the minimum typed, and orders at the
+    // first and the last second of the period, are all found.
+    const orders::Order* first = nullptr;
+    const orders::Order* last = nullptr;
+    for (size_t i = 0; i + 1 < book.orders.size() && !last; ++i) {
+        const orders::Order& a = book.orders[i];
+        if (a.when.date() < today.addDays(-60) || a.totalCents % 100 == 0)
+            continue;
+        for (size_t j = i + 1; j < book.orders.size() && book.orders[j].when <= a.when.addDays(7); ++j) {
+            if (book.orders[j].totalCents >= a.totalCents && book.orders[j].when > a.when) {
+                first = &a;
+                last = &book.orders[j];
+            }
+        }
+    }
+    if (first && last) {
+        step(QStringLiteral("pesquisa-limites"),
+             QStringLiteral("Pesquisa: valor mínimo igual ao total de um pedido, período do segundo desse pedido ao de outro"), [&] {
+                 click(button(QStringLiteral("btnLimpar")));
+                 const QString cents = QString::number(first->totalCents % 100).rightJustified(2, QLatin1Char('0'));
+                 typeCode(*amount.ControlText(), QString::number(first->totalCents / 100) + QLatin1Char(',') + cents, Qt::Key_Tab, true);
+                 period.setPeriodStart(first->when);
+                 period.setPeriodEnd(last->when);
+                 click(form_.searchButton());
+             }, [&] {
+                 QStringList p;
+                 expect(p, period.periodStart() == first->when && period.periodEnd() == last->when,
+                        QStringLiteral("período: %1 a %2").arg(period.periodStart().toString(Qt::ISODate), period.periodEnd().toString(Qt::ISODate)));
+                 expect(p, std::llround(amount.value() * 100) == first->totalCents, QStringLiteral("valor mínimo: %1").arg(amount.value()));
+                 const Figures want = expected({}, {}, {}, first->totalCents, first->when, last->when);
+                 expect(p, want.count >= 2, QStringLiteral("pedidos esperados: %1").arg(want.count));
+                 p << compare(form_, want);
+                 return p;
+             });
+    }
+
     step(QStringLiteral("pesquisa-todos"), QStringLiteral("Pesquisa: Limpar e F5 com o filtro vazio (todos os pedidos)"), [&] {
         click(button(QStringLiteral("btnLimpar")));
         pressF5();
