@@ -62,6 +62,44 @@ QString NumericFormatPreview::refusal(const QString& pattern, const QString& cur
     return QString();
 }
 
+QString NumericFormatPreview::literalDigitWarning(const QString& pattern, const QString& currentText)
+{
+    // 0 is the pattern's digit placeholder; any other digit, and any digit
+    // quoted or escaped, is printed as it stands.
+    QChar literal;
+    QChar quote;
+    for (qsizetype i = 0; i < pattern.size() && literal.isNull(); ++i) {
+        const QChar c = pattern.at(i);
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+            else if (c.isDigit())
+                literal = c;
+        } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+            quote = c;
+        } else if (c == QLatin1Char('\\') && i + 1 < pattern.size()) {
+            if (pattern.at(++i).isDigit())
+                literal = pattern.at(i);
+        } else if (c.isDigit() && c != QLatin1Char('0')) {
+            literal = c;
+        }
+    }
+    if (literal.isNull())
+        return QString();
+    QString message = QStringLiteral("Atenção: o padrão tem o dígito literal \"%1\". O controle lê o texto "
+                                     "formatado de novo como o número do campo a cada vez que o formato é "
+                                     "aplicado ou o formulário é carregado, com esse dígito dentro.")
+                          .arg(literal);
+    // What the control itself makes of the value (the pattern is applied more than once on the way).
+    ZEVNumericWidget scratch;
+    scratch.setText(currentText);
+    scratch.setCustomFormat(pattern);
+    if (!currentText.isEmpty() && scratch.CustomFormat() == pattern && scratch.Text() != currentText)
+        message += QStringLiteral(" Assim %1 aparece como \"%2\" e passa a valer %3.")
+                       .arg(currentText, scratch.ControlText()->text(), scratch.Text());
+    return message;
+}
+
 NumericFormatDialog::NumericFormatDialog(ZEVNumericWidget::eTipoFormatacao format, const QString& pattern,
                                          const QString& currentText, const QLocale& locale, QWidget* parent)
     : QDialog(parent), currentText_(currentText), locale_(locale)
@@ -159,8 +197,11 @@ void NumericFormatDialog::refresh()
         samples_[i]->setText(shown[i].readable ? shown[i].text
                                                : shown[i].text + QStringLiteral("   (não se lê como número)"));
     const QString refused = custom ? NumericFormatPreview::refusal(pattern(), currentText_) : QString();
-    message_->setText(refused);
-    message_->setVisible(!refused.isEmpty());
+    // A pattern with a literal digit is taken, with a warning of what it does to the value.
+    const QString said = refused.isEmpty() && custom ? NumericFormatPreview::literalDigitWarning(pattern(), currentText_)
+                                                     : refused;
+    message_->setText(said);
+    message_->setVisible(!said.isEmpty());
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(refused.isEmpty());
 }
 

@@ -44,6 +44,13 @@ public:
     // pattern and a pattern that shows its value as a text that is not a
     // readable number (so, too, every pattern while the field is empty).
     static QString refusal(const QString& pattern, const QString& currentText);
+
+    // Empty unless the pattern holds a literal digit ("#,##1.000", "0\\5",
+    // a digit in quotes): then what it does. The control takes such a pattern,
+    // but each time the format is set or the form is loaded it reads the
+    // formatted text back as the field's number, with the literal digit in
+    // it, so the value grows; the warning shows the value and what it becomes.
+    static QString literalDigitWarning(const QString& pattern, const QString& currentText);
 };
 
 // Edits a numeric field's Format and CustomFormat with a live preview.

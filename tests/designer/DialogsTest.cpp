@@ -85,6 +85,36 @@ TEST_F(PtBr, RefusalFollowsTheControlsRule)
     }
 }
 
+TEST_F(PtBr, ALiteralDigitInAPatternIsTakenWithAWarningOfTheValueItMakes)
+{
+    struct Case {
+        const char* pattern;
+        const char* digit; // "" when no warning
+    };
+    const Case cases[] = {
+        {"#,##0.00", ""}, {"#,##0.00;(#,##0.00)", ""}, {"#,##1.000", "1"}, {"0\\5", "5"}, {"0.0 \"kg2\"", "2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pattern);
+        const QString pattern = QString::fromUtf8(c.pattern);
+        const QString warning = NumericFormatPreview::literalDigitWarning(pattern, QStringLiteral("1234,5"));
+        EXPECT_EQ(warning.isEmpty(), !*c.digit) << warning.toStdString();
+        if (!*c.digit)
+            continue;
+        EXPECT_TRUE(warning.contains(QStringLiteral("\"%1\"").arg(QLatin1String(c.digit))));
+        // The value the warning announces is the one the control ends with.
+        ZEVNumericWidget field;
+        field.setText(QStringLiteral("1234,5"));
+        field.setCustomFormat(pattern);
+        if (field.Text() != QStringLiteral("1234,5")) {
+            EXPECT_TRUE(warning.contains(QStringLiteral("passa a valer %1.").arg(field.Text()))) << warning.toStdString();
+        }
+    }
+    NumericFormatDialog dialog(ZEVNumericWidget::CustomFormatation, QStringLiteral("#,##1.000"), QStringLiteral("1234,5"), ptBR);
+    EXPECT_TRUE(dialog.acceptable());
+    EXPECT_TRUE(dialog.message().contains(QStringLiteral("\"1\""))) << dialog.message().toStdString();
+}
+
 TEST_F(PtBr, DialogPreviewsLiveAndRefusesWithAMessage)
 {
     NumericFormatDialog dialog(ZEVNumericWidget::StandardFormatation, QString(), QStringLiteral("1234,5"), ptBR);
