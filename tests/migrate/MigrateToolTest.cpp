@@ -2,6 +2,7 @@
 // the same controls (our controls' saved bags equal the form file's lines),
 // the host's controls keep what they showed, and bad input stops only its form.
 
+#include "QtTestSupport.h"
 #include "framework/Font.h"
 #include "framework/MemoryPropertyBag.h"
 #include "migrate/Migration.h"
@@ -24,49 +25,22 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QUiLoader>
 #include <gtest/gtest.h>
 
 using namespace zev;
-
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace {
 
 const QString data = QStringLiteral(ZEV_MIGRATE_DATA);
 
-// QUiLoader with this program's own classes of our controls.
-class Loader : public QUiLoader {
-public:
-    QWidget* createWidget(const QString& className, QWidget* parent, const QString& name) override
-    {
-        QWidget* w = nullptr;
-        if (className == QLatin1String("zev::ZEVNumericWidget"))
-            w = new ZEVNumericWidget(parent);
-        else if (className == QLatin1String("zev::ZEVCodeDescriptionWidget"))
-            w = new ZEVCodeDescriptionWidget(parent);
-        else if (className == QLatin1String("zev::ZEVDescriptionOnlyWidget"))
-            w = new ZEVDescriptionOnlyWidget(parent);
-        else if (className == QLatin1String("zev::ZEVPersistComboWidget"))
-            w = new ZEVPersistComboWidget(parent);
-        else if (className == QLatin1String("zev::ZEVDateRangeWidget"))
-            w = new ZEVDateRangeWidget(parent);
-        if (!w)
-            return QUiLoader::createWidget(className, parent, name);
-        w->setObjectName(name);
-        return w;
-    }
-};
-
-class Migrate : public ::testing::Test {
+// The numeric Text of a form is in the saving machine's notation: Brazil's.
+class Migrate : public zev::testing::PtBr {
 protected:
     void SetUp() override
     {
-        // The numeric Text of a form is in the saving machine's notation.
-        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        PtBr::SetUp();
         ASSERT_TRUE(out.isValid());
     }
-    void TearDown() override { QLocale::setDefault(QLocale::c()); }
 
     // The sample form converted in-process and loaded back.
     std::unique_ptr<QWidget> convertPedido(Migration::Result* result)
@@ -78,7 +52,7 @@ protected:
 
     std::unique_ptr<QWidget> load(const QString& ui)
     {
-        Loader loader;
+        zev::testing::ControlUiLoader loader;
         loader.setWorkingDirectory(QDir(out.path()));
         QFile file(out.filePath(ui));
         EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << ui.toStdString();

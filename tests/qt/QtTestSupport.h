@@ -23,6 +23,7 @@
 #include <QDialog>
 #include <QLocale>
 #include <QTest>
+#include <QUiLoader>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -64,6 +65,19 @@ inline ZEVControlWidget* makeControlWidget(QString className, QWidget* parent,
         return new ZEVDateRangeWidget(parent, std::move(clock));
     return nullptr;
 }
+
+// QUiLoader with this program's own classes of our controls.
+class ControlUiLoader : public QUiLoader {
+public:
+    QWidget* createWidget(const QString& className, QWidget* parent, const QString& name) override
+    {
+        if (ZEVControlWidget* w = makeControlWidget(className, parent)) {
+            w->setObjectName(name);
+            return w;
+        }
+        return QUiLoader::createWidget(className, parent, name);
+    }
+};
 
 // A top-level window, shown and active, so that focus and keys behave as for a user.
 inline void showActive(QWidget& window)

@@ -11,26 +11,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaProperty>
-#include <QUiLoader>
 #include <map>
 
 using namespace zev;
 using namespace zev::testing;
 
 namespace {
-
-// QUiLoader with the application's own classes.
-class Loader : public QUiLoader {
-public:
-    QWidget* createWidget(const QString& className, QWidget* parent, const QString& name) override
-    {
-        if (ZEVControlWidget* w = makeControlWidget(className, parent)) {
-            w->setObjectName(name);
-            return w;
-        }
-        return QUiLoader::createWidget(className, parent, name);
-    }
-};
 
 // The bags a container saves for the same controls (colours 0x00BBGGRR).
 struct Saved {
@@ -117,7 +103,7 @@ TEST_F(UiLoading, UicAndQUiLoaderGiveTheControlsAsLoadedFromTheirSavedBags)
     expectAllControlsLoaded(uicForm);
     expectAsSaved(uicForm);
 
-    Loader loader;
+    ControlUiLoader loader;
     QFile file(QStringLiteral(ZEV_TEST_DATA "/AllControls.ui"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     std::unique_ptr<QWidget> form(loader.load(&file));
