@@ -55,35 +55,25 @@ const ControlText controlTexts[] = {
       {"dtpFim", ZEV_A11Y("Data final"), calendarHint}}},
 };
 
-// What this code last wrote, so that a name the application set is told apart.
-constexpr char NameKey[] = "_zev_accessibleName";
-constexpr char LabelKey[] = "_zev_labelText"; // the buddy label's text found last
-constexpr char DescriptionKey[] = "_zev_accessibleDescription";
-
-void setName(QWidget& w, const QString& name)
+// A text the application set (not the one written here last) is left alone.
+void setName(QWidget& w, QString& written, const QString& name)
 {
-    const QString written = w.property(NameKey).toString();
     const QString current = w.accessibleName();
     if (!current.isEmpty() && current != written)
         return;
-    if (written != name)
-        w.setProperty(NameKey, name);
-    if (current == name)
-        return;
-    w.setAccessibleName(name); // raises NameChanged
+    written = name;
+    if (current != name)
+        w.setAccessibleName(name); // raises NameChanged
 }
 
-void setDescription(QWidget& w, const QString& description)
+void setDescription(QWidget& w, QString& written, const QString& description)
 {
-    const QString written = w.property(DescriptionKey).toString();
     const QString current = w.accessibleDescription();
     if (!current.isEmpty() && current != written)
         return;
-    if (written != description)
-        w.setProperty(DescriptionKey, description);
-    if (current == description)
-        return;
-    w.setAccessibleDescription(description); // raises DescriptionChanged
+    written = description;
+    if (current != description)
+        w.setAccessibleDescription(description); // raises DescriptionChanged
 }
 
 QString labelText(const QLabel& label)
@@ -272,18 +262,18 @@ void describeWith(QWidget& control, const QString& className, const QtControlHos
     if (!texts)
         return;
 
+    QtControlHost::AccessibleTexts& own = host.accessibleTexts(&control);
     QString base = control.accessibleName();
-    if (base == control.property(NameKey).toString()) {
+    if (base == own.name) {
         // The search goes through every label of the window: not at every keystroke.
         if (lookForLabel)
-            if (const QString text = lookForLabel(control); text != control.property(LabelKey).toString())
-                control.setProperty(LabelKey, text);
-        base = control.property(LabelKey).toString();
+            own.label = lookForLabel(control);
+        base = own.label;
     }
     const bool labelled = !base.isEmpty();
     if (!labelled)
         base = tr(texts->name);
-    setName(control, base);
+    setName(control, own.name, base);
 
     const auto* panel = qobject_cast<const QLabel*>(host.qwidget(QStringLiteral("panDescription")));
     const QString found = panel ? panel->text().trimmed() : QString();
@@ -299,8 +289,9 @@ void describeWith(QWidget& control, const QString& className, const QtControlHos
             description = found; // heard with the code, where the user is
         else if (auto* list = qobject_cast<QComboBox*>(part); list && p.part == QLatin1String("cboListing"))
             description = itemCount(list->count());
-        setName(*part, name);
-        setDescription(*part, description);
+        QtControlHost::AccessibleTexts& written = host.accessibleTexts(part);
+        setName(*part, written.name, name);
+        setDescription(*part, written.description, description);
     }
 }
 

@@ -23,7 +23,7 @@ private:
 };
 
 QtAdapter::QtAdapter(Widget& self, QWidget* widget, QtControlHost* host)
-    : self_(self), widget_(widget), host_(host), relay_(new Relay(*this))
+    : self_(self), widget_(widget), host_(host), relay_(new Relay(*this)), holding_(host && host->holdingWrites())
 {
     widget->installEventFilter(relay_);
 }
@@ -95,6 +95,26 @@ void QtAdapter::writePalette(QWidget& widget, const QPalette& palette)
     recoloring_ = was;
 }
 
+void QtAdapter::recolor()
+{
+    if (holding_)
+        recolorPending_ = true;
+    else
+        applyColors();
+}
+
+void QtAdapter::holdWrites(bool hold)
+{
+    holding_ = hold;
+    if (hold)
+        return;
+    if (recolorPending_) {
+        recolorPending_ = false;
+        applyColors();
+    }
+    releaseWrites();
+}
+
 void QtAdapter::reportError(int number, const QString& description) const
 {
     if (host_)
@@ -139,7 +159,7 @@ bool QtAdapter::handleEvent(QObject* watched, QEvent* event)
             // System colours follow the theme; our own palette write comes back here too.
             if (!recoloring_) {
                 recoloring_ = true;
-                applyColors();
+                recolor();
                 recoloring_ = false;
             }
             break;

@@ -37,9 +37,10 @@ public:
     // Paints the colours again (the application palette changed).
     virtual void applyColors() {}
     // While held (a new control takes its first properties, before anything
-    // outside can watch its parts), a widget may keep its writes and give the
-    // Qt widget only the last of them when released.
-    virtual void holdWrites(bool hold) { Q_UNUSED(hold); }
+    // outside can watch its parts), a widget keeps its writes and gives the
+    // Qt widget only the last of them when released. An adapter made while
+    // its host holds starts held.
+    void holdWrites(bool hold);
 
     // The adapter of a widget-contract object, or nullptr for another layer's widget.
     static QtAdapter* of(Widget* widget) { return dynamic_cast<QtAdapter*>(widget); }
@@ -67,6 +68,11 @@ protected:
     // Writes the colours of applyColors: the PaletteChange that comes back
     // from this write does not paint them again.
     void writePalette(QWidget& widget, const QPalette& palette);
+    // Paints the colours now, or once when the writes are released.
+    void recolor();
+    bool holdingWrites() const { return holding_; }
+    // The writes kept while held go to the Qt widget.
+    virtual void releaseWrites() {}
 
 private:
     class Relay;
@@ -78,6 +84,8 @@ private:
     Relay* relay_;
     bool detached_ = false;
     bool recoloring_ = false;
+    bool holding_ = false;
+    bool recolorPending_ = false;
 };
 
 // The widget of this library that the user works in, across all hosts:

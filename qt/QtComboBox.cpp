@@ -38,7 +38,7 @@ QtComboBox::QtComboBox(const WidgetDesign& design, const FontDesc& font, QWidget
     if (design.backColor)
         backColor_ = *design.backColor;
     foreColor_ = design.foreColor;
-    applyColors();
+    recolor();
     c->setFont(QtFonts::toQFont(font_.value()));
     font_.onChanged = [this] {
         if (QWidget* w = qwidget())
@@ -129,7 +129,7 @@ void QtComboBox::setAppearance(qint16 appearance)
 void QtComboBox::setBackColor(OleColor color)
 {
     backColor_ = color;
-    applyColors();
+    recolor();
 }
 
 void QtComboBox::applyColors()

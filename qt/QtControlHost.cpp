@@ -53,11 +53,13 @@ void unloadFormsAtExit()
 }
 } // namespace
 
-QtControlHost::QtControlHost(QWidget* surface, FontDesc defaultFont)
+QtControlHost::QtControlHost(QWidget* surface, FontDesc defaultFont, Writes writes)
     : surface_(surface), defaultFont_(std::move(defaultFont))
 {
     Q_ASSERT(surface);
+    // Now, while the surface has no children that a palette would pass down to.
     applyBackColor();
+    holding_ = writes == Writes::Held;
 }
 
 QtControlHost::~QtControlHost()
@@ -111,14 +113,28 @@ void QtControlHost::setBackColor(OleColor color)
     applyBackColor();
 }
 
+void QtControlHost::holdWrites(bool hold)
+{
+    holding_ = hold;
+    // The surface first: its palette passes down to the parts.
+    if (!hold && backColorPending_)
+        applyBackColor();
+    for (const auto& w : widgets_)
+        if (QtAdapter* a = QtAdapter::of(w.get()))
+            a->holdWrites(hold);
+}
+
 void QtControlHost::applyBackColor()
 {
-    if (!surface_)
+    backColorPending_ = holding_;
+    if (!surface_ || holding_)
         return;
     const QColor back = QtColors::toQColor(backColor_, QGuiApplication::palette());
     surface_->setAutoFillBackground(true);
-    // Setting the palette comes back as a PaletteChange: only a change is written.
-    if (surface_->palette().isBrushSet(QPalette::Active, QPalette::Window) && surface_->palette().color(QPalette::Window) == back)
+    // Setting the palette comes back as a PaletteChange: only a change is
+    // written. A colour the surface inherits already is left inherited (a
+    // parent's change comes back here as a PaletteChange).
+    if (surface_->palette().color(QPalette::Window) == back)
         return;
     QPalette p = surface_->palette();
     p.setColor(QPalette::Window, back);

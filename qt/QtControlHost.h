@@ -24,7 +24,9 @@ class QtControlHost : public QObject, public ControlHost {
     Q_OBJECT
 
 public:
-    explicit QtControlHost(QWidget* surface, FontDesc defaultFont = FontDesc());
+    // Held: see holdWrites.
+    enum class Writes { Direct, Held };
+    explicit QtControlHost(QWidget* surface, FontDesc defaultFont = FontDesc(), Writes writes = Writes::Direct);
     ~QtControlHost() override;
 
     // ControlHost
@@ -85,6 +87,20 @@ public:
     void reportError(int number, const QString& description);
     // Paints the surface again (a system BackColor follows the application palette).
     void applyBackColor();
+    // While held, the surface and every widget keep their writes (colours,
+    // texts) and give Qt only the last of them when released: a new control
+    // sets most of its properties more than once before it is first seen.
+    void holdWrites(bool hold);
+    bool holdingWrites() const { return holding_; }
+
+    // The accessible texts last written on the surface or one of its parts,
+    // so that a text the application set is told apart (see QtAccessibility).
+    struct AccessibleTexts {
+        QString name;
+        QString description;
+        QString label; // the buddy label's text found last
+    };
+    AccessibleTexts& accessibleTexts(const QWidget* widget) const { return accessibleTexts_[widget]; }
 
 Q_SIGNALS:
     void eventRaised(int number, QVariantList& arguments);
@@ -102,6 +118,7 @@ private:
     OleColor backColor_ = Colors::ButtonFace;
     std::vector<std::unique_ptr<Widget>> widgets_;
     QHash<const Widget*, QSizeF> designSizes_;
+    mutable QHash<const QWidget*, AccessibleTexts> accessibleTexts_;
     double fitX_ = 1;
     double fitY_ = 1;
     float scaleWidth_ = -1;
@@ -109,6 +126,8 @@ private:
     int eventDepth_ = 0;
     bool changed_ = false;
     bool loading_ = false;
+    bool holding_ = false;
+    bool backColorPending_ = false;
 };
 
 } // namespace zev

@@ -58,7 +58,7 @@ QtDateTimePicker::QtDateTimePicker(const WidgetDesign& design, const FontDesc& f
     e->setDisplayFormat(shortDateFormat());
     e->setCalendarPopup(true);
     write(nullValue());
-    applyColors();
+    recolor();
     e->setFont(QtFonts::toQFont(font_.value()));
     font_.onChanged = [this] {
         if (QWidget* w = qwidget())

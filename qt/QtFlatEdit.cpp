@@ -92,7 +92,7 @@ QtFlatEdit::QtFlatEdit(const WidgetDesign& design, const FontDesc& font, QWidget
         foreColor_ = *design.foreColor;
     if (design.backColor)
         backColor_ = *design.backColor;
-    applyColors();
+    recolor();
     e->setFont(QtFonts::toQFont(font_.value()));
     font_.onChanged = [this] {
         if (QWidget* w = qwidget())
@@ -113,12 +113,7 @@ QString QtFlatEdit::Text() const
     return held_ ? *held_ : e->text();
 }
 
-void QtFlatEdit::holdWrites(bool hold)
-{
-    holding_ = hold;
-    if (!hold)
-        settle();
-}
+void QtFlatEdit::releaseWrites() { settle(); }
 
 void QtFlatEdit::settle() const
 {
@@ -142,7 +137,7 @@ QLineEdit* QtFlatEdit::edit() const
 
 void QtFlatEdit::setText(const QString& text)
 {
-    if (holding_ && !kept_) {
+    if (holdingWrites() && !kept_) {
         widget(); // fails as a write to a destroyed widget does
         if (text == Text())
             return; // the caret goes to 0 when the text is written
@@ -261,7 +256,7 @@ void QtFlatEdit::setForeColor(OleColor color)
     if (color == foreColor_)
         return;
     foreColor_ = color;
-    applyColors();
+    recolor();
 }
 
 void QtFlatEdit::setBackColor(OleColor color)
@@ -269,7 +264,7 @@ void QtFlatEdit::setBackColor(OleColor color)
     if (color == backColor_)
         return;
     backColor_ = color;
-    applyColors();
+    recolor();
 }
 
 void QtFlatEdit::applyColors()

@@ -46,7 +46,6 @@ public:
     void setBackColor(OleColor color) override;
 
     void applyColors() override;
-    void holdWrites(bool hold) override;
 
     // Enter that no handler changed reaches the window after the key events
     // (a dialog's default button), as a QLineEdit's does; off, the edit keeps it.
@@ -58,6 +57,7 @@ public:
 
 protected:
     bool filterEvent(QObject* watched, QEvent* event) override;
+    void releaseWrites() override;
 
 private:
     class LengthLimit;
@@ -99,7 +99,6 @@ private:
         bool caretAtStart = false;
     };
     std::optional<Selection> kept_;
-    bool holding_ = false;
     mutable std::optional<QString> held_; // the text while held: each write lays the QLineEdit's text out again
 };
 

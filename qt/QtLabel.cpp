@@ -21,13 +21,13 @@ QtLabel::QtLabel(const WidgetDesign& design, const FontDesc& font, QWidget* pare
     if (design.backColor)
         backColor_ = *design.backColor;
     foreColor_ = design.foreColor;
-    applyColors();
+    recolor();
 }
 
 void QtLabel::setBackColor(OleColor color)
 {
     backColor_ = color;
-    applyColors();
+    recolor();
 }
 
 void QtLabel::applyColors()

@@ -16,7 +16,7 @@ QtPushButton::QtPushButton(const WidgetDesign& design, const FontDesc& font, QWi
     if (!design.focusOnClick)
         b->setFocusPolicy(Qt::TabFocus);
     b->setProperty("zevAppearance", appearance_);
-    applyColors();
+    recolor();
     b->setFont(QtFonts::toQFont(font_.value()));
     font_.onChanged = [this] {
         if (QWidget* w = qwidget())

@@ -25,7 +25,7 @@ QtSSPanel::QtSSPanel(const WidgetDesign& design, const FontDesc& font, QWidget* 
         foreColor_ = *design.foreColor;
     if (design.backColor)
         backColor_ = *design.backColor;
-    applyColors();
+    recolor();
     l->setFont(QtFonts::toQFont(font_.value()));
     font_.onChanged = [this] {
         if (QWidget* w = qwidget())
@@ -43,13 +43,13 @@ void QtSSPanel::setCaption(const QString& caption)
 void QtSSPanel::setBackColor(OleColor color)
 {
     backColor_ = color;
-    applyColors();
+    recolor();
 }
 
 void QtSSPanel::setForeColor(OleColor color)
 {
     foreColor_ = color;
-    applyColors();
+    recolor();
 }
 
 void QtSSPanel::applyColors()

@@ -78,7 +78,9 @@ ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QWidget* p
     if (!descriptor.create)
         throw ControlError(429 /* cannot create the object */,
                            QStringLiteral("the class %1 is not built into the library").arg(descriptor.className));
-    d.host = std::make_unique<QtControlHost>(this);
+    // A new control, as a container places one on a form. Nothing outside
+    // can watch its parts yet: they give the Qt widgets their last writes only.
+    d.host = std::make_unique<QtControlHost>(this, FontDesc(), QtControlHost::Writes::Held);
     QtControlHost* host = d.host.get();
     connect(host, &QtControlHost::eventRaised, this, [&d](int n, QVariantList& a) { d.dispatch(n, a); },
             Qt::DirectConnection);
@@ -130,18 +132,11 @@ ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QWidget* p
             else if (now && isAncestorOf(now))
                 d_->describe(true);
         });
-    // A new control, as a container places one on a form. Nothing outside
-    // can watch its parts yet: they give the Qt widgets their last writes only.
-    for (const auto& w : host->widgets())
-        if (QtAdapter* a = QtAdapter::of(w.get()))
-            a->holdWrites(true);
     d.report([&] {
         Loading loading(*host);
         d.control->InitProperties();
     });
-    for (const auto& w : host->widgets())
-        if (QtAdapter* a = QtAdapter::of(w.get()))
-            a->holdWrites(false);
+    host->holdWrites(false);
     d.refit();
     if (QSizeF(host->ScaleWidth(), host->ScaleHeight()) != d.resizedAt)
         d.runResize();
@@ -244,7 +239,7 @@ bool ZEVControlWidget::event(QEvent* event)
     if (event->type() == QEvent::DynamicPropertyChange) {
         const QByteArray name = static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName();
         const int index = name.startsWith("ole") ? metaObject()->indexOfProperty(name.constData() + 3) : -1;
-        const QVariant value = property(name.constData());
+        const QVariant value = index >= 0 ? property(name.constData()) : QVariant();
         if (index >= ZEVControlWidget::staticMetaObject.propertyCount()
             && metaObject()->property(index).metaType().id() == QMetaType::QColor && value.isValid()) {
             // Through the saved-property path, so the control applies it as it loads a saved form.
