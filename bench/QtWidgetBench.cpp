@@ -8,7 +8,8 @@
 // time column is the control's alone. Both sides are timed in every iteration,
 // in alternating order, so that drift of a shared machine falls on both.
 // Run under QT_QPA_PLATFORM=offscreen (the default here). ZEV_BENCH_WIDGETS=N
-// makes and shows N instead of 1,000 (for a run under callgrind).
+// makes and shows N instead of 1,000 (for a run under callgrind);
+// ZEV_BENCH_ONLY=control or plain makes only that side (to profile one side alone).
 
 #include "qt/ZEVCodeDescriptionWidget.h"
 #include "qt/ZEVDateRangeWidget.h"
@@ -76,12 +77,34 @@ void searchButton(QWidget* parent, const QRect& geometry)
 
 // Hand-built composites: a QWidget with the control's widgets, fonts and
 // texts, at the geometry the control gives them at its design size.
+// What a new numeric field shows, so that the plain field shows the same.
+struct NumericLook {
+    QString text;
+    Qt::Alignment alignment;
+};
+
+const NumericLook& numericShown()
+{
+    static const NumericLook look = [] {
+        QWidget parent;
+        auto* w = new ZEVNumericWidget(&parent);
+        parent.show();
+        const QLineEdit* edit = w->findChild<QLineEdit*>();
+        return edit ? NumericLook{edit->text(), edit->alignment()} : NumericLook{};
+    }();
+    return look;
+}
+
+// A numeric field built by hand: the field's text, alignment and a validator in the locale.
 QWidget* plainNumeric(QWidget* parent)
 {
     auto* w = new QWidget(parent);
     w->resize(76, 35);
     auto* edit = new QLineEdit(w);
     edit->setFont(font("Tahoma"));
+    edit->setAlignment(numericShown().alignment);
+    edit->setValidator(new QDoubleValidator(edit));
+    edit->setText(numericShown().text);
     edit->setGeometry(0, 0, 76, 35);
     return w;
 }
@@ -154,8 +177,11 @@ using Make = std::function<QWidget*(QWidget*)>;
 // showing them run; tearing them down is not counted. The parent has the
 // offscreen screen's size, so only the widgets within it are painted, on both
 // sides alike.
-double createAndShow(const Make& make)
+double createAndShow(const Make& make, const char* side)
 {
+    static const QByteArray only = qgetenv("ZEV_BENCH_ONLY");
+    if (!only.isEmpty() && only != side)
+        return 1;
     auto* parent = new QWidget;
     parent->resize(800, 600);
     const Clock::time_point start = Clock::now();
@@ -190,18 +216,18 @@ void BM_CreateAndShow(benchmark::State& state, const Make& control, const Make& 
 {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     // One untimed round of each: the first widgets load fonts, the style and the controls' tables.
-    createAndShow(control);
-    createAndShow(plain);
+    createAndShow(control, "control");
+    createAndShow(plain, "plain");
     double controlTotal = 0, plainTotal = 0;
     bool controlFirst = true;
     for (auto _ : state) {
         double c = 0, p = 0;
         if (controlFirst) {
-            c = createAndShow(control);
-            p = createAndShow(plain);
+            c = createAndShow(control, "control");
+            p = createAndShow(plain, "plain");
         } else {
-            p = createAndShow(plain);
-            c = createAndShow(control);
+            p = createAndShow(plain, "plain");
+            c = createAndShow(control, "control");
         }
         controlFirst = !controlFirst;
         controlTotal += c;

@@ -89,6 +89,11 @@ void QtAdapter::setFocusToWidget()
 
 void QtAdapter::writePalette(QWidget& widget, const QPalette& palette)
 {
+    // Colours the widget has already (as a rule, system colours it inherits)
+    // stay inherited: a parent's or the theme's change comes back through
+    // PaletteChange and is compared again.
+    if (palette == widget.palette())
+        return;
     const bool was = recoloring_;
     recoloring_ = true;
     widget.setPalette(palette);

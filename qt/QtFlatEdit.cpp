@@ -84,7 +84,6 @@ QtFlatEdit::QtFlatEdit(const WidgetDesign& design, const FontDesc& font, QWidget
     : QtWidgetBase<FlatEdit, QLineEdit>(design.name, new QLineEdit(parent), host), font_(font)
 {
     QLineEdit* e = widget();
-    e->setMaxLength(std::numeric_limits<int>::max());
     e->setValidator(new LengthLimit(*this, context()));
     e->setAlignment(toQtAlignment(alignment_));
     e->setProperty("zevAppearance", appearance_);
@@ -123,10 +122,28 @@ void QtFlatEdit::settle() const
     held_.reset();
     auto* self = const_cast<QtFlatEdit*>(this);
     QLineEdit* e = widget();
+    self->liftLengthLimit(text.size());
     ++self->programmatic_;
     e->setText(text);
     e->setCursorPosition(0);
     --self->programmatic_;
+}
+
+void QtFlatEdit::liftLengthLimit(qsizetype size)
+{
+    QLineEdit* e = widget();
+    constexpr int none = std::numeric_limits<int>::max();
+    if (e->maxLength() == none || size <= e->maxLength())
+        return;
+    // Lifting the limit writes the text again, which moves the caret to the end.
+    const int start = e->selectionStart(), length = e->selectionLength(), caret = e->cursorPosition();
+    ++programmatic_;
+    e->setMaxLength(none);
+    if (length > 0)
+        e->setSelection(caret == start ? start + length : start, caret == start ? -length : length);
+    else
+        e->setCursorPosition(caret);
+    --programmatic_;
 }
 
 QLineEdit* QtFlatEdit::edit() const
@@ -153,6 +170,7 @@ void QtFlatEdit::setText(const QString& text)
         keepSelection();
         return;
     }
+    liftLengthLimit(text.size());
     ++programmatic_;
     e->setText(text);
     e->setCursorPosition(0); // QLineEdit leaves the caret at the end
@@ -288,6 +306,9 @@ bool QtFlatEdit::filterEvent(QObject* watched, QEvent* event)
         return false;
     if (held_ && event->type() != QEvent::PaletteChange && event->type() != QEvent::FontChange)
         settle();
+    // The user may add text from here on (typing, pasting, dropping).
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::DragEnter)
+        liftLengthLimit(std::numeric_limits<int>::max());
     switch (event->type()) {
     case QEvent::KeyPress: return keyPress(static_cast<QKeyEvent*>(event));
     case QEvent::KeyRelease: return keyRelease(static_cast<QKeyEvent*>(event));

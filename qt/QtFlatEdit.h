@@ -75,6 +75,10 @@ private:
     // The QLineEdit, with the text held back (see holdWrites) written to it.
     QLineEdit* edit() const;
     void settle() const;
+    // The QLineEdit's own limit (32767) would cut what the program writes
+    // and what the user adds; lifting it lays the text out again, so a field
+    // keeps it until a text of `size` or the user could pass it.
+    void liftLengthLimit(qsizetype size);
 
     Font font_;
     qint16 appearance_ = 1;

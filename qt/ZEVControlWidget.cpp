@@ -24,6 +24,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <limits>
+#include <unordered_map>
 
 namespace zev {
 
@@ -35,11 +36,41 @@ struct Loading {
     ~Loading() { host.setLoading(false); }
 };
 
+// The width of a text and the height of a line in a part's font. Every
+// control of a kind asks the same of the same fonts, and laying a text out
+// is dear, so the answers are kept (a few fonts and captions per form).
+struct TextBox {
+    int width;
+    int height;
+};
+
+TextBox textBox(const QWidget* part, const QString& text)
+{
+    struct Key {
+        QFont font;
+        int dpi;
+        QString text;
+        bool operator==(const Key& o) const { return dpi == o.dpi && text == o.text && font == o.font; }
+    };
+    struct KeyHash {
+        size_t operator()(const Key& k) const { return qHashMulti(0, k.font, k.dpi, k.text); }
+    };
+    static std::unordered_map<Key, TextBox, KeyHash> kept;
+    Key key{part->font(), part->logicalDpiY(), text};
+    if (const auto found = kept.find(key); found != kept.end())
+        return found->second;
+    if (kept.size() > 512)
+        kept.clear();
+    const QFontMetrics fm = part->fontMetrics();
+    const TextBox box{text.isEmpty() ? 0 : fm.horizontalAdvance(text), fm.height()};
+    kept.emplace(std::move(key), box);
+    return box;
+}
+
 // What a part needs to show its content in its font, in pixels; 0 where the
 // part takes whatever the control's layout gives it.
 QSize neededSize(QWidget* part)
 {
-    const QFontMetrics fm = part->fontMetrics();
     if (auto* edit = qobject_cast<QDateTimeEdit*>(part))
         return edit->minimumSizeHint();
     if (auto* edit = qobject_cast<QLineEdit*>(part))
@@ -48,18 +79,21 @@ QSize neededSize(QWidget* part)
         // From the style, not minimumSizeHint: that measures every item.
         QStyleOptionComboBox option;
         option.initFrom(combo);
-        return QSize(0, combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(0, fm.height()), combo).height());
+        const int line = textBox(part, QString()).height;
+        return QSize(0, combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(0, line), combo).height());
     }
     if (auto* button = qobject_cast<QPushButton*>(part)) {
         if (button->text().isEmpty())
             return QSize(0, button->iconSize().height() + 4);
-        return QSize(fm.horizontalAdvance(button->text()) + 8, fm.height() + 4);
+        const TextBox box = textBox(part, button->text());
+        return QSize(box.width + 8, box.height + 4);
     }
     if (auto* label = qobject_cast<QLabel*>(part)) {
         const int frame = 2 * label->frameWidth();
         if (label->frameShape() != QFrame::NoFrame)
-            return QSize(0, fm.height() + frame);
-        return QSize(fm.horizontalAdvance(label->text()) + frame, fm.height() + frame);
+            return QSize(0, textBox(part, QString()).height + frame);
+        const TextBox box = textBox(part, label->text());
+        return QSize(box.width + frame, box.height + frame);
     }
     return QSize();
 }
@@ -84,8 +118,14 @@ ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QWidget* p
     QtControlHost* host = d.host.get();
     connect(host, &QtControlHost::eventRaised, this, [&d](int n, QVariantList& a) { d.dispatch(n, a); },
             Qt::DirectConnection);
-    connect(host, &QtControlHost::propertyChanged, this, [&d](const QString& key) { d.notify(key); },
-            Qt::DirectConnection);
+    // Nothing outside can be connected to a widget still being made.
+    connect(
+        host, &QtControlHost::propertyChanged, this,
+        [&d](const QString& key) {
+            if (d.constructed)
+                d.notify(key);
+        },
+        Qt::DirectConnection);
     connect(
         host, &QtControlHost::errorRaised, this,
         [this, host](int number, const QString& description) {
@@ -142,6 +182,7 @@ ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QWidget* p
         d.runResize();
     // No label can name it yet: a buddy needs the control first.
     d.describe(false);
+    d.constructed = true;
 }
 
 ZEVControlWidget::~ZEVControlWidget()

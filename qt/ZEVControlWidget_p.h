@@ -41,6 +41,7 @@ public:
     std::unique_ptr<Control> control;
     QHash<int, std::function<void(QVariantList&)>> typed;
     bool initialized = false;
+    bool constructed = false; // the widget's constructor has ended: others may listen
     bool reportsFailures = false;
     QSizeF resizedAt; // the size in twips the control last laid itself out for
     double dpiAtResize = 0;

@@ -185,6 +185,23 @@ TEST(QtFlatEdit, ShortcutsAndPastesAreQtsButPastesKeepMaxLength)
     EXPECT_EQ(edit.Text(), QStringLiteral("123456789"));
 }
 
+TEST(QtFlatEdit, WithoutMaxLengthNeitherProgramNorPasteIsCutToQLineEditsLimit)
+{
+    Surface s;
+    auto& other = createWidget<FlatEdit>(s.host, design("other", WidgetKind::FlatEdit)); // takes the focus first
+    auto& written = createWidget<FlatEdit>(s.host, design("written", WidgetKind::FlatEdit));
+    auto& pasted = createWidget<FlatEdit>(s.host, design("pasted", WidgetKind::FlatEdit));
+    showActive(s.window);
+    ASSERT_TRUE(q(other)->hasFocus());
+    const QString longText(40000, u'7');
+    written.setText(longText); // never focused
+    EXPECT_EQ(qobject_cast<QLineEdit*>(q(written))->text().size(), longText.size());
+    QApplication::clipboard()->setText(longText);
+    pasted.SetFocus();
+    QTest::keyClick(q(pasted), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(pasted.Text().size(), longText.size());
+}
+
 TEST(QtHost, MessageBoxesAreModalAndAnsweredByTheHook)
 {
     Surface s;
