@@ -4,7 +4,9 @@
 #include "qt/QtControlHost.h"
 #include "qt/QtFonts.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <utility>
 
 namespace zev {
 
@@ -48,22 +50,64 @@ QtComboBox::QtComboBox(const WidgetDesign& design, const FontDesc& font, QWidget
     QObject::connect(c, &QComboBox::activated, context(), [this] { guarded([this] { raiseClick(); }); });
 }
 
+QComboBox* QtComboBox::combo() const
+{
+    settle();
+    return widget();
+}
+
+void QtComboBox::settle() const
+{
+    if (held_.isEmpty())
+        return;
+    QComboBox* c = widget();
+    const QStringList items = std::exchange(held_, {});
+    const int first = c->count();
+    const int selected = c->currentIndex();
+    QStringList shown;
+    shown.reserve(items.size());
+    for (const QString& item : items)
+        shown << shownPart(item);
+    c->insertItems(first, shown);
+    for (int i = 0; i < items.size(); ++i)
+        if (shown[i].size() != items[i].size())
+            c->setItemData(first + i, items[i], EntryRole);
+    if (c->currentIndex() != selected)
+        c->setCurrentIndex(selected); // the first items of an empty QComboBox select one
+}
+
+void QtComboBox::releaseWrites() { settle(); }
+
+bool QtComboBox::filterEvent(QObject* watched, QEvent* event)
+{
+    if (watched == qwidget() && !held_.isEmpty() && event->type() != QEvent::PaletteChange
+        && event->type() != QEvent::FontChange)
+        settle();
+    return false;
+}
+
 QString QtComboBox::Text() const
 {
-    const QComboBox* c = widget();
+    const QComboBox* c = combo();
     return c->currentIndex() >= 0 ? entryAt(c, c->currentIndex()) : QString();
 }
 
 void QtComboBox::selectQuietly(qint32 index)
 {
-    QComboBox* c = widget();
+    QComboBox* c = combo();
     if (c->currentIndex() != index)
         c->setCurrentIndex(index);
 }
 
 void QtComboBox::AddItem(const QString& item, std::optional<qint32> index)
 {
-    QComboBox* c = widget();
+    if (holdingWrites() && (!index || *index == widget()->count() + held_.size())) {
+        newIndex_ = widget()->count() + qint32(held_.size());
+        held_ << item;
+        itemsChanged();
+        return;
+    }
+    QComboBox* c = combo();
     const qint32 at = index.value_or(c->count());
     if (at < 0 || at > c->count())
         throw ControlError(ErrInvalidProcedureCall);
@@ -79,7 +123,7 @@ void QtComboBox::AddItem(const QString& item, std::optional<qint32> index)
 
 void QtComboBox::RemoveItem(qint32 index)
 {
-    QComboBox* c = widget();
+    QComboBox* c = combo();
     if (index < 0 || index >= c->count())
         throw ControlError(ErrInvalidProcedureCall);
     const qint32 selected = c->currentIndex();
@@ -91,6 +135,7 @@ void QtComboBox::RemoveItem(qint32 index)
 
 void QtComboBox::Clear()
 {
+    held_.clear();
     widget()->clear();
     newIndex_ = -1;
     itemsChanged();
@@ -104,13 +149,13 @@ void QtComboBox::itemsChanged()
 
 QString QtComboBox::List(qint32 index) const
 {
-    const QComboBox* c = widget();
+    const QComboBox* c = combo();
     return index >= 0 && index < c->count() ? entryAt(c, index) : QString();
 }
 
 void QtComboBox::setListIndex(qint32 index)
 {
-    QComboBox* c = widget();
+    QComboBox* c = combo();
     if (index < -1 || index >= c->count())
         throw ControlError(ErrInvalidPropertyValue);
     c->setCurrentIndex(index);

@@ -21,8 +21,8 @@ public:
     void RemoveItem(qint32 index) override;
     void Clear() override;
     QString List(qint32 index) const override;
-    qint32 ListCount() const override { return widget()->count(); }
-    qint32 ListIndex() const override { return widget()->currentIndex(); }
+    qint32 ListCount() const override { return combo()->count(); }
+    qint32 ListIndex() const override { return combo()->currentIndex(); }
     void setListIndex(qint32 index) override;
     qint32 NewIndex() const override { return newIndex_; }
     qint16 Appearance() const override { return appearance_; }
@@ -33,9 +33,20 @@ public:
 
     void applyColors() override;
 
+protected:
+    bool filterEvent(QObject* watched, QEvent* event) override;
+    void releaseWrites() override;
+
 private:
     void selectQuietly(qint32 index);
     void itemsChanged();
+    // The QComboBox, with the items held back (see holdWrites) added to it:
+    // a new control fills its list item by item, and a QComboBox takes many
+    // at once for little more than one.
+    QComboBox* combo() const;
+    void settle() const;
+
+    mutable QStringList held_;
 
     Font font_;
     qint16 appearance_ = 0;

@@ -23,6 +23,7 @@
 #include <QStyleOptionComboBox>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <unordered_map>
 
@@ -36,64 +37,74 @@ struct Loading {
     ~Loading() { host.setLoading(false); }
 };
 
-// The width of a text and the height of a line in a part's font. Every
-// control of a kind asks the same of the same fonts, and laying a text out
-// is dear, so the answers are kept (a few fonts and captions per form).
-struct TextBox {
-    int width;
-    int height;
-};
-
-TextBox textBox(const QWidget* part, const QString& text)
+// Sizes that depend only on a part's font, its content and its kind. Every
+// control of a kind asks the same of the same fonts, and laying text out is
+// dear, so the answers are kept (a few fonts and captions per form).
+template <typename Compute>
+QSize keptSize(const QWidget* part, int dpi, const QString& content, Compute compute)
 {
     struct Key {
         QFont font;
         int dpi;
-        QString text;
-        bool operator==(const Key& o) const { return dpi == o.dpi && text == o.text && font == o.font; }
+        QString content;
+        bool operator==(const Key& o) const { return dpi == o.dpi && content == o.content && font == o.font; }
     };
     struct KeyHash {
-        size_t operator()(const Key& k) const { return qHashMulti(0, k.font, k.dpi, k.text); }
+        size_t operator()(const Key& k) const { return qHashMulti(0, k.font, k.dpi, k.content); }
     };
-    static std::unordered_map<Key, TextBox, KeyHash> kept;
-    Key key{part->font(), part->logicalDpiY(), text};
+    static std::unordered_map<Key, QSize, KeyHash> kept;
+    Key key{part->font(), dpi, content};
     if (const auto found = kept.find(key); found != kept.end())
         return found->second;
     if (kept.size() > 512)
         kept.clear();
-    const QFontMetrics fm = part->fontMetrics();
-    const TextBox box{text.isEmpty() ? 0 : fm.horizontalAdvance(text), fm.height()};
-    kept.emplace(std::move(key), box);
-    return box;
+    const QSize size = compute();
+    kept.emplace(std::move(key), size);
+    return size;
 }
 
-// What a part needs to show its content in its font, in pixels; 0 where the
-// part takes whatever the control's layout gives it.
-QSize neededSize(QWidget* part)
+// The width of a text (height: a line) in a part's font.
+QSize textSize(const QWidget* part, int dpi, const QString& text)
 {
-    if (auto* edit = qobject_cast<QDateTimeEdit*>(part))
-        return edit->minimumSizeHint();
+    return keptSize(part, dpi, text, [&] {
+        const QFontMetrics fm = part->fontMetrics();
+        return QSize(text.isEmpty() ? 0 : fm.horizontalAdvance(text), fm.height());
+    });
+}
+
+// What a part needs to show its content in its font, in pixels at the
+// part's DPI; 0 where the part takes whatever the control's layout gives it.
+QSize neededSize(QWidget* part, int dpi)
+{
+    if (auto* edit = qobject_cast<QDateTimeEdit*>(part)) {
+        const QString shape = QStringList{QStringLiteral("\1dates"), edit->locale().name(), edit->style()->name(),
+                                          edit->displayFormat(),
+                                          QString::number(edit->calendarPopup()), edit->specialValueText(),
+                                          edit->minimumDateTime().toString(Qt::ISODate),
+                                          edit->maximumDateTime().toString(Qt::ISODate),
+                                          QString::number(edit->buttonSymbols())}
+                                  .join(QLatin1Char('|'));
+        return keptSize(part, dpi, shape, [edit] { return edit->minimumSizeHint(); });
+    }
     if (auto* edit = qobject_cast<QLineEdit*>(part))
         return QSize(0, edit->minimumSizeHint().height());
     if (auto* combo = qobject_cast<QComboBox*>(part)) {
         // From the style, not minimumSizeHint: that measures every item.
         QStyleOptionComboBox option;
         option.initFrom(combo);
-        const int line = textBox(part, QString()).height;
+        const int line = textSize(part, dpi, QString()).height();
         return QSize(0, combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(0, line), combo).height());
     }
     if (auto* button = qobject_cast<QPushButton*>(part)) {
         if (button->text().isEmpty())
             return QSize(0, button->iconSize().height() + 4);
-        const TextBox box = textBox(part, button->text());
-        return QSize(box.width + 8, box.height + 4);
+        return textSize(part, dpi, button->text()) + QSize(8, 4);
     }
     if (auto* label = qobject_cast<QLabel*>(part)) {
         const int frame = 2 * label->frameWidth();
         if (label->frameShape() != QFrame::NoFrame)
-            return QSize(0, textBox(part, QString()).height + frame);
-        const TextBox box = textBox(part, label->text());
-        return QSize(box.width + frame, box.height + frame);
+            return QSize(0, textSize(part, dpi, QString()).height() + frame);
+        return textSize(part, dpi, label->text()) + QSize(frame, frame);
     }
     return QSize();
 }
@@ -140,7 +151,14 @@ ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QWidget* p
         d.scheduleRefit();
     });
     QtAccessibility::installFactory();
-    connect(host, &QtControlHost::partContentChanged, this, [&d] { d.describe(false); }, Qt::DirectConnection);
+    // While the control is made (a list filled item by item), once at the end.
+    connect(
+        host, &QtControlHost::partContentChanged, this,
+        [&d] {
+            if (d.constructed)
+                d.describe(false);
+        },
+        Qt::DirectConnection);
     // A container places a new control at its design size.
     host->setScaleSize(descriptor.designWidth, descriptor.designHeight);
     try {
@@ -476,6 +494,7 @@ void ZEVControlWidgetPrivate::refit()
 {
     fitPending = false;
     const double dpiX = QtUnits::logicalDpiX(&q), dpiY = QtUnits::logicalDpiY(&q);
+    const int partDpi = int(std::lround(dpiY)); // the parts lie on the control's screen
     double fitX = 1, fitY = 1;
     for (const auto& w : host->widgets()) {
         QtAdapter* a = QtAdapter::of(w.get());
@@ -483,7 +502,7 @@ void ZEVControlWidgetPrivate::refit()
         if (!p)
             continue;
         const QSizeF design = host->designSize(*w);
-        const QSize need = neededSize(p);
+        const QSize need = neededSize(p, partDpi);
         const double height = design.height() * dpiY / QtUnits::TwipsPerInch;
         const double width = design.width() * dpiX / QtUnits::TwipsPerInch;
         if (height >= 1 && need.height() > height)
