@@ -59,6 +59,8 @@ QtDateTimePicker::QtDateTimePicker(const WidgetDesign& design, const FontDesc& f
     e->setSpecialValueText(QStringLiteral(" "));
     e->setDisplayFormat(shortDateFormat());
     e->setCalendarPopup(true);
+    // Not the spin box's WheelFocus: a wheel turned over the form must not take the focus.
+    e->setFocusPolicy(Qt::StrongFocus);
     write(nullValue());
     applyColors();
     e->setFont(QtFonts::toQFont(font_.value()));
@@ -195,6 +197,12 @@ bool QtDateTimePicker::filterEvent(QObject* watched, QEvent* event)
     if (watched == e && event->type() == QEvent::KeyPress && e->isEnabled() && !e->isReadOnly()
         && moveByKey(*static_cast<QKeyEvent*>(event)))
         return true;
+    // Over an unfocused picker the wheel scrolls the form: ignored here, the
+    // event goes on to the parent widgets.
+    if (watched == e && event->type() == QEvent::Wheel && !e->hasFocus()) {
+        event->ignore();
+        return true;
+    }
     if (calendar_ && watched == calendar_) {
         // The calendar of an empty field opens on today, not on the minimum.
         if (event->type() == QEvent::Show && isNull()) {

@@ -18,8 +18,10 @@ namespace zev {
 // shows as an empty field; the first step, digit or wheel turn of the user in
 // an empty field starts from today. Tab leaves the field (the arrow keys move
 // between day, month and year). T, +, - and Page Up/Down move the date (see
-// QtDateKeys) as the user's own edit, keeping the time of day. Dates run
-// from 1601-01-01 to 9999-12-31; a Value outside fails with 380.
+// QtDateKeys) as the user's own edit, keeping the time of day. The wheel
+// turns the date only while the picker has the focus; over an unfocused
+// picker it scrolls the form. Dates run from 1601-01-01 to 9999-12-31; a
+// Value outside fails with 380.
 class QtDateTimePicker : public QtWidgetBase<DateTimePicker, QDateTimeEdit> {
 public:
     QtDateTimePicker(const WidgetDesign& design, const FontDesc& font, QWidget* parent, QtControlHost* host);

@@ -36,7 +36,8 @@ class ZEVDateRange;
 // Appearance beyond the 16-bit range with 6.
 //
 // In either picker T sets today, + and - move a day, Page Up and Page Down
-// a month, each as the user's own edit (the combo turns to "Customizado").
+// a month, each as the user's own edit (the combo turns to "Customizado");
+// the wheel turns a picker's date only while it has the focus.
 //
 // "Today" comes from a Clock: the system's, or one the host supplies (given
 // to the constructor it also governs the preset applied at the start, and

@@ -7,7 +7,9 @@
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QSpontaneKeyEvent>
 #include <QVBoxLayout>
 
 using namespace zev;
@@ -38,6 +40,14 @@ struct ScrolledForm {
     }
 };
 
+// As the window system delivers a wheel turn: Qt offers it to the parents until one takes it.
+void turnWheel(QWidget* widget, int notches)
+{
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    QWheelEvent wheel(at, widget->mapToGlobal(at), {}, {0, 120 * notches}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel); // QTest's way: sendEvent would clear it
+    qApp->notify(widget, &wheel);
+}
 } // namespace
 
 TEST_F(PtBr, DateKeysMoveAPickerAsTheUsersOwnEdit)
@@ -84,4 +94,25 @@ TEST_F(PtBr, DateKeysMoveAPickerAsTheUsersOwnEdit)
         EXPECT_EQ(changes.count(), r.custom ? 1 : 0);
         EXPECT_EQ(period.count(), r.custom ? 2 : 0);
     }
+}
+
+TEST_F(PtBr, TheWheelTurnsAPickerOnlyWhileItHasTheFocus)
+{
+    ScrolledForm f;
+    QDateTimeEdit* start = f.range->Control_dtpInicio();
+    QScrollBar* bar = f.area.verticalScrollBar();
+    f.elsewhere->setFocus();
+    turnWheel(start, -1);
+    EXPECT_GT(bar->value(), 0); // the form scrolled
+    EXPECT_EQ(f.range->periodStart(), day(2024, 5, 15));
+    EXPECT_EQ(f.range->period(), Range::Today);
+    EXPECT_TRUE(f.elsewhere->hasFocus());
+
+    bar->setValue(0);
+    start->setFocus();
+    QTest::keyClick(start, Qt::Key_Home); // the day is the first field
+    turnWheel(start, -1);
+    EXPECT_EQ(f.range->periodStart(), day(2024, 5, 14));
+    EXPECT_EQ(f.range->period(), Range::Custom);
+    EXPECT_EQ(bar->value(), 0);
 }
