@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
+#include <QDateTimeEdit>
 #include <QDialog>
 #include <QDir>
 #include <QJsonArray>
@@ -281,6 +282,21 @@ int Tour::run()
         messages_.clear();
         expect(p, products.count() == 3, QStringLiteral("a lista mudou: %1 itens").arg(products.count()));
         expect(p, form_.statusText().contains(QLatin1String("zevPeriodo")), QStringLiteral("aviso: ") + form_.statusText());
+        return p;
+    });
+
+    step(QStringLiteral("periodo-teclas"), QStringLiteral("Período: no início, T (hoje) e Page Down (um mês adiante)"), [&] {
+        auto& start = real(period.Control_dtpInicio());
+        QApplication::setActiveWindow(start.window());
+        start.setFocus(Qt::TabFocusReason);
+        QTest::keyClick(&start, Qt::Key_T);
+        QTest::keyClick(&start, Qt::Key_PageDown);
+    }, [&] {
+        QStringList p;
+        const QDateTime start = period.periodStart();
+        expect(p, start == QDateTime(today.addMonths(1), QTime(0, 0)), QStringLiteral("início: ") + show(start));
+        const QString preset = period.Control_dtpCombo()->currentText();
+        expect(p, preset == QStringLiteral("<===== Customizado ====>"), QStringLiteral("predefinição: ") + preset);
         return p;
     });
 

@@ -1,6 +1,7 @@
 #include "qt/QtDateTimePicker.h"
 
 #include "qt/QtColors.h"
+#include "qt/QtDateKeys.h"
 #include "qt/QtFonts.h"
 
 #include <QCalendarWidget>
@@ -11,6 +12,7 @@
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <algorithm>
 
 namespace zev {
 
@@ -57,6 +59,8 @@ QtDateTimePicker::QtDateTimePicker(const WidgetDesign& design, const FontDesc& f
     e->setSpecialValueText(QStringLiteral(" "));
     e->setDisplayFormat(shortDateFormat());
     e->setCalendarPopup(true);
+    // Not the spin box's WheelFocus: a wheel turned over the form must not take the focus.
+    e->setFocusPolicy(Qt::StrongFocus);
     write(nullValue());
     recolor();
     e->setFont(QtFonts::toQFont(font_.value()));
@@ -87,6 +91,11 @@ void QtDateTimePicker::applyColors()
         p.setColor(QPalette::Inactive, QPalette::Text, text);
     }
     writePalette(*w, p);
+}
+
+void QtDateTimePicker::setToday(std::function<QDate()> today)
+{
+    today_ = today ? std::move(today) : std::function<QDate()>(&QDate::currentDate);
 }
 
 bool QtDateTimePicker::isNull() const { return widget()->dateTime() <= nullValue(); }
@@ -120,7 +129,7 @@ void QtDateTimePicker::setValue(const QDateTime& value)
 bool QtDateTimePicker::startFromToday(QEvent* event, bool passOn)
 {
     const int before = changes_;
-    write(QDateTime(QDate::currentDate(), QTime(0, 0, 0)));
+    write(QDateTime(today_(), QTime(0, 0, 0)));
     if (passOn) {
         dispatching_ = true;
         QCoreApplication::sendEvent(widget(), event);
@@ -129,6 +138,22 @@ bool QtDateTimePicker::startFromToday(QEvent* event, bool passOn)
     // Leaving Null is a change by the user, even when the key changed nothing more.
     if (changes_ == before)
         guarded([this] { raiseChange(); });
+    return true;
+}
+
+bool QtDateTimePicker::moveByKey(const QKeyEvent& key)
+{
+    QDateTimeEdit* e = widget();
+    const QDateTime from = Value();
+    const std::optional<QDate> date = QtDateKeys::target(key, from.date(), today_());
+    if (!date)
+        return false;
+    const QDateTime to(*date, from.isValid() ? from.time() : QTime(0, 0, 0));
+    // A step past a bound does nothing (the edit would stop at the bound, and
+    // its minimum stands for Null). Inside, the write is the user's edit: it
+    // raises Change as typing would, once, and only when the date moves.
+    if (to >= std::max(e->minimumDateTime(), earliest()) && to <= e->maximumDateTime())
+        e->setDateTime(to);
     return true;
 }
 
@@ -169,11 +194,20 @@ bool QtDateTimePicker::filterEvent(QObject* watched, QEvent* event)
             return true;
         }
     }
+    if (watched == e && event->type() == QEvent::KeyPress && e->isEnabled() && !e->isReadOnly()
+        && moveByKey(*static_cast<QKeyEvent*>(event)))
+        return true;
+    // Over an unfocused picker the wheel scrolls the form: ignored here, the
+    // event goes on to the parent widgets.
+    if (watched == e && event->type() == QEvent::Wheel && !e->hasFocus()) {
+        event->ignore();
+        return true;
+    }
     if (calendar_ && watched == calendar_) {
         // The calendar of an empty field opens on today, not on the minimum.
         if (event->type() == QEvent::Show && isNull()) {
             const QSignalBlocker quiet(calendar_.data());
-            calendar_->setSelectedDate(QDate::currentDate());
+            calendar_->setSelectedDate(today_());
         }
         return false;
     }

@@ -4,6 +4,7 @@
 #include "daterange/ZEVDateRange.h"
 #include "framework/ComboBox.h"
 #include "framework/DateTimePicker.h"
+#include "qt/QtDateTimePicker.h"
 #include "qt/ZEVControlWidget_p.h"
 
 #include <QComboBox>
@@ -19,6 +20,10 @@ ZEVDateRangeWidget::ZEVDateRangeWidget(QWidget* parent, std::shared_ptr<const Cl
       })
 {
     d().hintHeight = ZEVControlWidgetPrivate::HintHeight::LowestPart;
+    // The pickers' T key finds today where the presets do: on the control's clock.
+    for (const char* name : {"dtpInicio", "dtpFim"})
+        if (auto* picker = dynamic_cast<QtDateTimePicker*>(d().host->widget(QString::fromLatin1(name))))
+            picker->setToday([this] { return dateRange().clock().Now().date(); });
     // Every change of an end, by the user, a preset or the program.
     for (QDateTimeEdit* picker : {Control_dtpInicio(), Control_dtpFim()})
         if (picker)

@@ -35,8 +35,13 @@ class ZEVDateRange;
 // QDateTime is no date, not a failure) and a BackColor that is not valid; an
 // Appearance beyond the 16-bit range with 6.
 //
+// In either picker T sets today, + and - move a day, Page Up and Page Down
+// a month, each as the user's own edit (the combo turns to "Customizado");
+// the wheel turns a picker's date only while it has the focus.
+//
 // "Today" comes from a Clock: the system's, or one the host supplies (given
-// to the constructor it also governs the preset applied at the start).
+// to the constructor it also governs the preset applied at the start, and
+// the pickers' T key).
 class ZEV_QT_EXPORT ZEVDateRangeWidget : public ZEVControlWidget {
     Q_OBJECT
     Q_PROPERTY(zev::ZEVControlWidget::AppearanceStyle Appearance READ Appearance WRITE setAppearance NOTIFY AppearanceChanged)
