@@ -294,7 +294,10 @@ bool QtFlatEdit::filterEvent(QObject* watched, QEvent* event)
     if (held_ && event->type() != QEvent::PaletteChange && event->type() != QEvent::FontChange)
         settle();
     switch (event->type()) {
-    case QEvent::KeyPress: return keyPress(static_cast<QKeyEvent*>(event));
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        return keyPress(key) || (editKeyFilter_ && editKeyFilter_(key));
+    }
     case QEvent::KeyRelease: return keyRelease(static_cast<QKeyEvent*>(event));
     case QEvent::InputMethod: return inputMethod(static_cast<QInputMethodEvent*>(event));
     case QEvent::FocusOut: return focusOut(static_cast<QFocusEvent*>(event));
