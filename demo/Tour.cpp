@@ -14,6 +14,7 @@
 #include "qt/ZEVPersistComboWidget.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDate>
 #include <QDateTimeEdit>
@@ -301,6 +302,26 @@ int Tour::run()
     });
 
     searchSteps(today);
+
+    QString pasted;
+    step(QStringLiteral("valor-colado"), QStringLiteral("Valor mínimo: cola \"USD 1,234.50\" (Ctrl+V) e sai do campo"), [&] {
+        QGuiApplication::clipboard()->setText(QStringLiteral("USD 1,234.50"));
+        auto& edit = static_cast<QLineEdit&>(real(amount.ControlText()));
+        // The click that enters the field selects its value: the paste replaces it.
+        QApplication::setActiveWindow(edit.window());
+        QTest::mouseClick(&edit, Qt::LeftButton, Qt::NoModifier, QPoint(edit.width() - 4, edit.height() / 2));
+        QApplication::processEvents();
+        QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+        pasted = edit.text();
+        QTest::keyClick(&edit, Qt::Key_Tab);
+    }, [&] {
+        QStringList p;
+        expect(p, pasted == QLatin1String("1.234,50"), QStringLiteral("colado: ") + pasted);
+        expect(p, amount.Text() == QLatin1String("1234,5"), QStringLiteral("valor: ") + amount.Text());
+        const QString shown = static_cast<QLineEdit&>(real(amount.ControlText())).text();
+        expect(p, shown.startsWith(QLatin1String("R$")) && shown.endsWith(QLatin1String("1.234,50")), QStringLiteral("exibido: ") + shown);
+        return p;
+    });
 
     std::printf("\n== Registro de eventos\n");
     for (const QString& line : form_.log().lines())

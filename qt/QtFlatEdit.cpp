@@ -310,7 +310,10 @@ bool QtFlatEdit::filterEvent(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::DragEnter)
         liftLengthLimit(std::numeric_limits<int>::max());
     switch (event->type()) {
-    case QEvent::KeyPress: return keyPress(static_cast<QKeyEvent*>(event));
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        return keyPress(key) || (editKeyFilter_ && editKeyFilter_(key));
+    }
     case QEvent::KeyRelease: return keyRelease(static_cast<QKeyEvent*>(event));
     case QEvent::InputMethod: return inputMethod(static_cast<QInputMethodEvent*>(event));
     case QEvent::FocusOut: return focusOut(static_cast<QFocusEvent*>(event));

@@ -54,6 +54,10 @@ public:
     // types what `mark` returns instead, asked at each key; unset, it types
     // what it sends. KeyDown and KeyUp keep the key's code (110).
     void setKeypadDecimalMark(std::function<QString()> mark) { keypadDecimalMark_ = std::move(mark); }
+    // A key that reaches the QLineEdit's own handling (after the key events,
+    // as the handlers left it) goes to `filter` first; true takes it there
+    // (a field that reads pasted text its own way).
+    void setEditKeyFilter(std::function<bool(QKeyEvent*)> filter) { editKeyFilter_ = std::move(filter); }
 
 protected:
     bool filterEvent(QObject* watched, QEvent* event) override;
@@ -92,6 +96,7 @@ private:
     bool dispatching_ = false; // an event we hand to the QLineEdit ourselves
     bool enterReachesWindow_ = false;
     std::function<QString()> keypadDecimalMark_;
+    std::function<bool(QKeyEvent*)> editKeyFilter_;
     bool clickKeepsSelection_ = false; // the click that gave the focus is still down
     // Keys pressed here, whose release raises KeyUp, with the arguments KeyDown
     // left: KeyUp starts from them, as the test kit's edit box does.

@@ -5,6 +5,7 @@
 #include "qt/QtAdapter.h"
 #include "qt/QtFlatEdit.h"
 #include "qt/QtFonts.h"
+#include "qt/QtNumberPaste.h"
 #include "qt/ZEVControlWidget_p.h"
 
 #include <QLineEdit>
@@ -30,6 +31,8 @@ ZEVNumericWidget::ZEVNumericWidget(QWidget* parent) : ZEVControlWidget(ZEVNumeri
         edit->setEnterReachesWindow(true);
         // As in a spreadsheet: the keypad's decimal key types the decimal mark the field reads.
         edit->setKeypadDecimalMark([] { return NumberEngine::current().locale().decimalSeparator(); });
+        // A pasted or dropped amount in another notation goes in converted to the field's.
+        new QtNumberPaste(*edit, [this] { return numeric().AllowNegative(); });
     }
     // valueChanged follows the number, not each Change (a reformatting raises Change too).
     auto last = std::make_shared<double>(value());

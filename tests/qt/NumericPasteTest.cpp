@@ -1,0 +1,153 @@
+// An amount pasted or dropped into the numeric field in another notation goes
+// in converted to the field's; text in the field's own notation goes in as
+// typed text does; anything else is refused and nothing changes.
+
+#include "QtTestSupport.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QVBoxLayout>
+
+using namespace zev;
+using namespace zev::testing;
+
+namespace {
+
+// A field in a shown window, entered as a user enters it: its text stands
+// selected, so a paste replaces it.
+struct Field {
+    QWidget window;
+    ZEVNumericWidget* amount = new ZEVNumericWidget;
+    QLineEdit* edit = amount->ControlText();
+    int changes = 0;
+
+    explicit Field(const QString& text, bool allowNegative = true)
+    {
+        (new QVBoxLayout(&window))->addWidget(amount);
+        amount->setAllowNegative(allowNegative);
+        amount->setStartZero(false);
+        amount->setText(text);
+        showActive(window);
+        edit->setFocus();
+        QObject::connect(amount, &ZEVNumericWidget::Change, [this] { ++changes; });
+    }
+};
+
+} // namespace
+
+using NumericPaste = PtBr;
+
+TEST_F(NumericPaste, AForeignAmountIsConvertedTheFieldsOwnTextStaysAndNoNotationIsRefused)
+{
+    const char* refused = nullptr;
+    struct Case {
+        const char* locale;
+        const char* pasted;
+        const char* shown; // refused: the field keeps its 7
+        bool allowNegative = true;
+    };
+    const Case cases[] = {
+        {"pt_BR", "1,234.50", "1.234,50"},
+        {"pt_BR", "1.234,50", "1.234,50"},
+        {"pt_BR", "R$ 1.234,50", "R$ 1.234,50"}, // the field's own: as typed
+        {"pt_BR", "1,234", "1,234"}, // ambiguous: the field's notation
+        {"pt_BR", "1,234 €", "1,234"},
+        {"pt_BR", "USD 1,234.50", "1.234,50"},
+        {"pt_BR", "$1,234.50", "1.234,50"},
+        {"pt_BR", "1.234,50 €", "1.234,50"},
+        {"pt_BR", "1 234,50", "1.234,50"},
+        {"pt_BR", "1\u00A0234,50", "1.234,50"},
+        {"pt_BR", "1'234.50", "1.234,50"},
+        {"pt_BR", "1\u2019234.50", "1.234,50"},
+        {"pt_BR", "(1,234.50)", "-1.234,50"},
+        {"pt_BR", "1,234.50-", "-1.234,50"},
+        {"pt_BR", "12,34,567.89", "1.234.567,89"}, // lakh groups read anywhere
+        {"pt_BR", "1.234,50\n", "1.234,50"}, // a spreadsheet cell
+        {"pt_BR", "1.234.5", refused}, // groups every three digits, or no notation
+        {"pt_BR", "12.34.5", refused},
+        {"pt_BR", "1,234,5", refused},
+        {"pt_BR", "12 abc", refused},
+        {"pt_BR", "USD EUR 5", refused},
+        {"pt_BR", "(-5)", refused},
+        {"pt_BR", "(1,234.50", refused},
+        {"pt_BR", "1,234'567.89", refused}, // one kind of group mark
+        {"pt_BR", "(1,234.50)", refused, false},
+        {"pt_BR", "-5", "-5", false}, // the field's own: as typed, positive when left
+        {"en_US", "1.234,50", "1,234.50"},
+        {"en_US", "R$ 1.234,50", "1,234.50"},
+        {"en_US", "1.234,50-", "-1,234.50"},
+        {"en_US", "1,234", "1,234"},
+        {"en_US", "12,5", "12.5"},
+        {"en_US", ",5", "0.5"},
+        {"en_US", "1 234.50", "1,234.50"},
+        {"de_DE", "-12.5", "-12,5"}, // typed, "12.5" would read 125
+        {"de_DE", "1.234", "1.234"},
+        {"de_DE", "1,234.50 USD", "1.234,50"},
+        {"de_DE", "-1.234,50 €", "-1.234,50 €"},
+        {"fr_FR", "1.234,50", "1\u202F234,50"},
+        {"fr_FR", "1,234.50 $", "1\u202F234,50"},
+        {"fr_FR", "1 234,50", "1 234,50"},
+        {"fr_FR", "1.234", refused}, // 1,234 or 1234, neither the field's notation
+        {"de_CH", "1'234.50", "1\u2019234.50"},
+        {"de_CH", "1.234,50", "1\u2019234.50"},
+        {"de_CH", "EUR 1.234,50-", "-1\u2019234.50"},
+        {"de_CH", "1,234", refused},
+        {"en_IN", "12,34,567.89", "12,34,567.89"},
+        {"en_IN", "1,234,567.89", "1,234,567.89"},
+        {"en_IN", "1.234.567,89", "12,34,567.89"},
+        {"sv_SE", "1,234.50 kr", "1\u00A0234,50"},
+    };
+    for (const Case& c : cases) {
+        const QString pasted = QString::fromUtf8(c.pasted);
+        SCOPED_TRACE(std::string(c.locale) + " \"" + c.pasted + (c.allowNegative ? "\"" : "\" without negatives"));
+        QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
+        Field field(QStringLiteral("7"), c.allowNegative);
+        ASSERT_EQ(field.edit->selectedText(), QStringLiteral("7"));
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(field.edit, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(field.edit->text(), c.shown ? QString::fromUtf8(c.shown) : QStringLiteral("7"));
+        EXPECT_EQ(field.changes, c.shown ? 1 : 0);
+    }
+}
+
+TEST_F(NumericPaste, EachWayInRaisesOneChangeAndShowsTheConvertedAmount)
+{
+    const QString foreign = QStringLiteral("USD 1,234.50");
+    const std::pair<const char*, std::function<void(QLineEdit*)>> ways[] = {
+        {"Ctrl+V", [](QLineEdit* edit) { QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier); }},
+        {"Shift+Insert", [](QLineEdit* edit) { QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier); }},
+        {"context menu",
+         [](QLineEdit* edit) {
+             QContextMenuEvent open(QContextMenuEvent::Keyboard, QPoint(4, 4), edit->mapToGlobal(QPoint(4, 4)));
+             QCoreApplication::sendEvent(edit, &open);
+             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+             ASSERT_NE(menu, nullptr);
+             for (QAction* action : menu->actions())
+                 if (action->text().remove(QLatin1Char('&')).startsWith(QLatin1String("Paste")))
+                     action->trigger();
+             menu->close();
+         }},
+        {"drop",
+         [&](QLineEdit* edit) {
+             QMimeData data;
+             data.setText(foreign);
+             const QPoint at = edit->rect().center();
+             QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+             QCoreApplication::sendEvent(edit, &enter); // makes the edit the drop's target
+             QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+             QCoreApplication::sendEvent(edit, &drop);
+             EXPECT_TRUE(drop.isAccepted());
+         }},
+    };
+    for (const auto& [name, pasteInto] : ways) {
+        SCOPED_TRACE(name);
+        Field field{QString()}; // a drop lands where it is dropped: nothing else there
+        QGuiApplication::clipboard()->setText(foreign);
+        pasteInto(field.edit);
+        EXPECT_EQ(field.edit->text(), QStringLiteral("1.234,50"));
+        EXPECT_EQ(field.changes, 1);
+        EXPECT_EQ(field.amount->value(), 1234.5);
+    }
+}
