@@ -67,7 +67,6 @@ ZEVCodeDescription::ZEVCodeDescription(ControlHost& host)
     parts.descriptionFont = &panDescription.font();
     parts.descriptionColours = colourPart(panDescription);
     attach(std::move(parts));
-    txtCode.onKeyDown = [this](qint16& KeyCode, qint16& Shift) { searchBox_KeyDown(KeyCode, Shift); };
     txtCode.onChange = [this] { txtCode_Change(); };
     txtCode.onLostFocus = [this] { txtCode_LostFocus(); };
     cmdSearch.onClick = [this] { searchAsF3(); };
@@ -77,12 +76,10 @@ ZEVCodeDescription::~ZEVCodeDescription() = default;
 
 const ClassDescriptor& ZEVCodeDescription::descriptor()
 {
-    static const ClassDescriptor d = [] {
-        ClassDescriptor c;
-        c.className = QStringLiteral("ZEVCodeDescription");
-        c.designWidth = 4215;
-        c.designHeight = 225; // the code box's height: the row starts at its design heights
-        c.members = buildMemberTable(
+    static const ClassDescriptor d = lookup::descriptor<ZEVCodeDescription>(
+        QStringLiteral("ZEVCodeDescription"), 4215,
+        225, // the code box's height: the row starts at its design heights
+        buildMemberTable(
             lookup::members(
                 QStringLiteral("ControlCode ControlDescription ControlSearch"),
                 QStringLiteral("Appearance Code CodeBackColor CodeFont CodeForeColor CodeMaxLength CodeSize Description DescriptionBackColor DescriptionFont DescriptionForeColor Enabled FieldPkey FontBold FontItalic FontStrikethrough FontUnderline FontSize FillZeros Loaded Locked PrimaryKey ShowF3"),
@@ -92,14 +89,8 @@ const ClassDescriptor& ZEVCodeDescription::descriptor()
              {QStringLiteral("CodeFont"), DispId::Font},
              {QStringLiteral("Enabled"), DispId::Enabled}},
             {QStringLiteral("Loaded"), QStringLiteral("PrimaryKey"), QStringLiteral("ControlCode"),
-             QStringLiteral("ControlDescription"), QStringLiteral("ControlSearch")});
-        c.events = lookup::events(QStringLiteral("CodeChange DescChange"), {QStringLiteral("Cancel")});
-        c.defaultEvent = QStringLiteral("Search");
-        c.create = [](ControlHost& host) -> std::unique_ptr<Control> {
-            return std::make_unique<ZEVCodeDescription>(host);
-        };
-        return c;
-    }();
+             QStringLiteral("ControlDescription"), QStringLiteral("ControlSearch")}),
+        lookup::events(QStringLiteral("CodeChange DescChange"), {QStringLiteral("Cancel")}), QStringLiteral("Search"));
     return d;
 }
 

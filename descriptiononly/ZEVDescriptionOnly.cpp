@@ -29,7 +29,6 @@ ZEVDescriptionOnly::ZEVDescriptionOnly(ControlHost& host)
     parts.boxes = {{colourPart(txtDescription), &BackColorSetting, Colors::White}};
     parts.fonts = {&txtDescription.font()};
     attach(std::move(parts));
-    txtDescription.onKeyDown = [this](qint16& KeyCode, qint16& Shift) { searchBox_KeyDown(KeyCode, Shift); };
     txtDescription.onChange = [this] { txtDescription_Change(); };
     cmdSearch.onClick = [this] { cmdSearch_Click(); };
 }
@@ -38,21 +37,15 @@ ZEVDescriptionOnly::~ZEVDescriptionOnly() = default;
 
 const ClassDescriptor& ZEVDescriptionOnly::descriptor()
 {
-    static const ClassDescriptor d = [] {
-        ClassDescriptor c;
-        c.className = QStringLiteral("ZEVDescriptionOnly");
-        c.designWidth = 3255;
-        c.designHeight = 285;
-        c.members = buildMemberTable(
+    static const ClassDescriptor d = lookup::descriptor<ZEVDescriptionOnly>(
+        QStringLiteral("ZEVDescriptionOnly"), 3255, 285,
+        buildMemberTable(
             lookup::members(
                 QStringLiteral("ControlDescription ControlSearch"),
                 QStringLiteral("Appearance BackColor Description Enabled FieldPkey Font FontBold FontItalic FontStrikethrough FontUnderline FontSize ForeColor Loaded Locked PrimaryKey ShowF3"),
                 QStringLiteral("About Clear ForceSearch")),
-            {{QStringLiteral("About"), DispId::AboutBox}}, {QStringLiteral("PrimaryKey")});
-        c.events = lookup::events(QStringLiteral("DescChange"), {});
-        c.create = [](ControlHost& host) -> std::unique_ptr<Control> { return std::make_unique<ZEVDescriptionOnly>(host); };
-        return c;
-    }();
+            {{QStringLiteral("About"), DispId::AboutBox}}, {QStringLiteral("PrimaryKey")}),
+        lookup::events(QStringLiteral("DescChange"), {}));
     return d;
 }
 

@@ -23,6 +23,8 @@ void LookupControl::attach(Parts parts)
 {
     searchBox_ = parts.searchBox;
     codeBox_ = parts.codeBox;
+    if (searchBox_)
+        searchBox_->onKeyDown = [this](qint16& KeyCode, qint16& Shift) { searchBox_KeyDown(KeyCode, Shift); };
     widgets_ = std::move(parts.widgets);
     boxes_ = std::move(parts.boxes);
     plainParts_ = std::move(parts.plainParts);

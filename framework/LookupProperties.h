@@ -99,6 +99,23 @@ Members members(const QString& accessors, const QString& properties, const QStri
 // A lookup's events: those named first (no arguments), then Search, Load and Unload.
 std::vector<EventInfo> events(const QString& leading, const QStringList& unloadArguments);
 
+// A lookup class's descriptor: its name and design size in twips, its members
+// and events, and its default event (none when empty).
+template <class C>
+ClassDescriptor descriptor(const QString& className, float width, float height, std::vector<MemberInfo> members,
+                           std::vector<EventInfo> events, const QString& defaultEvent = QString())
+{
+    ClassDescriptor c;
+    c.className = className;
+    c.designWidth = width;
+    c.designHeight = height;
+    c.members = std::move(members);
+    c.events = std::move(events);
+    c.defaultEvent = defaultEvent;
+    c.create = [](ControlHost& host) -> std::unique_ptr<Control> { return std::make_unique<C>(host); };
+    return c;
+}
+
 // The three orders, each a list of keys separated by spaces.
 Properties ordered(std::vector<Property> properties, const QString& initOrder,
                    const QString& readOrder, const QString& writeOrder);

@@ -79,22 +79,15 @@ const ControlDesign& ZEVPersistCombo::Design()
 
 const ClassDescriptor& ZEVPersistCombo::descriptor()
 {
-    static const ClassDescriptor d = [] {
-        ClassDescriptor c;
-        c.className = QStringLiteral("ZEVPersistCombo");
-        c.designWidth = Design().width;
-        c.designHeight = Design().height;
-        c.members = buildMemberTable(
+    static const ClassDescriptor d = lookup::descriptor<ZEVPersistCombo>(
+        QStringLiteral("ZEVPersistCombo"), Design().width, Design().height,
+        buildMemberTable(
             lookup::members(
                 QStringLiteral("ControlCode ControlDescription ControlSearch ControlListing ControlRemoveItem"),
                 QStringLiteral("AllowItemDuplication Appearance Code CodeBackColor CodeFont CodeForeColor CodeMaxLength CodeSize Description DescriptionBackColor DescriptionFont DescriptionForeColor Enabled FieldPkey FillZeros FontBold FontItalic FontStrikethrough FontUnderline FontSize Loaded Locked ShowF3 ShowCodeInCombo"),
                 QStringLiteral("About Clear AddItem ForceSearch RemoveItem GetCode GetDescription GetPkey")),
-            {{QStringLiteral("About"), DispId::AboutBox}}, {});
-        c.events = lookup::events(QStringLiteral("AddItem RemoveItem CodeChange DescChange"), {});
-        c.defaultEvent = QStringLiteral("Search");
-        c.create = [](ControlHost& host) -> std::unique_ptr<Control> { return std::make_unique<ZEVPersistCombo>(host); };
-        return c;
-    }();
+            {{QStringLiteral("About"), DispId::AboutBox}}, {}),
+        lookup::events(QStringLiteral("AddItem RemoveItem CodeChange DescChange"), {}), QStringLiteral("Search"));
     return d;
 }
 
@@ -118,7 +111,6 @@ ZEVPersistCombo::ZEVPersistCombo(ControlHost& host)
     attach(std::move(parts));
     txtCode.onChange = [this] { txtCode_Change(); };
     txtCode.onGotFocus = [this] { txtCode_GotFocus(); };
-    txtCode.onKeyDown = [this](qint16& KeyCode, qint16& Shift) { searchBox_KeyDown(KeyCode, Shift); };
     txtDescription.onKeyDown = [this](qint16& KeyCode, qint16& Shift) { txtDescription_KeyDown(KeyCode, Shift); };
     cmdSearch.onClick = [this] { searchAsF3(); };
     cmdRemoveItem.onClick = [this] { cmdRemoveItem_Click(); };
