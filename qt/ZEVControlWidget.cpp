@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaProperty>
+#include <QPointer>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QStyle>
@@ -182,14 +183,7 @@ ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QWidget* p
             }
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
-        connect(app, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-            if (old && isAncestorOf(old))
-                d_->focusLeft(now);
-            // A label may have been given this control as its buddy since it was shown.
-            else if (now && isAncestorOf(now))
-                d_->describe(true);
-        });
+    ZEVControlWidgetPrivate::watchFocus();
     d.report([&] {
         Loading loading(*host);
         d.control->InitProperties();
@@ -554,6 +548,32 @@ void ZEVControlWidgetPrivate::runResize()
 void ZEVControlWidgetPrivate::describe(bool lookForLabel)
 {
     QtAccessibility::describe(q, descriptor.className, *host, lookForLabel);
+}
+
+void ZEVControlWidgetPrivate::watchFocus()
+{
+    static QPointer<QApplication> watched;
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    if (!app || watched == app)
+        return;
+    watched = app;
+    QObject::connect(app, &QApplication::focusChanged, app, [](QWidget* old, QWidget* now) {
+        // The controls around the part that lost the focus, then those around the one that has it.
+        QList<QPointer<ZEVControlWidget>> left;
+        for (QWidget* w = old ? old->parentWidget() : nullptr; w; w = w->parentWidget())
+            if (auto* control = qobject_cast<ZEVControlWidget*>(w))
+                left << control;
+        const QPointer<QWidget> nowStays(now); // a LostFocus handler may delete it
+        for (const QPointer<ZEVControlWidget>& control : left)
+            if (control)
+                control->d_->focusLeft(now);
+        if (!nowStays)
+            return;
+        for (QWidget* w = now ? now->parentWidget() : nullptr; w; w = w->parentWidget())
+            if (auto* control = qobject_cast<ZEVControlWidget*>(w); control && !left.contains(control))
+                // A label may have been given this control as its buddy since it was shown.
+                control->d_->describe(true);
+    });
 }
 
 void ZEVControlWidgetPrivate::focusLeft(QWidget* now)

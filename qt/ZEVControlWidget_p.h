@@ -34,6 +34,9 @@ public:
 
     // The Qt host of a control widget: the library's and its tests' way in.
     static QtControlHost& hostOf(const ZEVControlWidget& widget) { return *widget.d_->host; }
+    // One watch of the application's focus for every control: a change
+    // reaches the controls it leaves or enters, not every control of a form.
+    static void watchFocus();
 
     ZEVControlWidget& q;
     const ClassDescriptor& descriptor;
