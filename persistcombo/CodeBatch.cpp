@@ -22,8 +22,9 @@ constexpr qsizetype ListedCodes = 20;
 QString listed(const QStringList& codes)
 {
     QString text = codes.mid(0, ListedCodes).join(QStringLiteral(", "));
+    // Both arguments at once: a code may hold a "%2" of its own.
     if (codes.size() > ListedCodes)
-        text = tr(ZEV_BATCH("%1 e mais %2")).arg(text, QString::number(codes.size() - ListedCodes)); // at once: a code may hold "%2"
+        text = tr(ZEV_BATCH("%1 e mais %2")).arg(text, QString::number(codes.size() - ListedCodes));
     return text;
 }
 
@@ -89,6 +90,7 @@ CodeBatch::Outcome CodeBatch::add(const PastedCodes& pasted)
             continue;
         }
         seen.insert(c);
+        // Whole, where typing would stop at CodeMaxLength: a cut code could find another record.
         code->setText(c);
         press(*code, KeyCodes::Return);
         if (!control_.Loaded()) { // the search failed
