@@ -274,8 +274,8 @@ void DemoForm::buildMenus()
         QMessageBox::about(this, QStringLiteral("Sobre este demo"),
                            QStringLiteral("<p><b>Filtro de pedidos</b> — demonstração dos ZEV Suite Controls.</p>"
                                           "<p>Cliente: digite o código e pressione F3. Vendedor: o começo do nome e "
-                                          "Enter. Produtos: código, F3 e Enter para cada um. Escolha o valor mínimo e "
-                                          "o período, e pressione F5 (Pesquisar).</p>"
+                                          "Enter. Produtos: código, F3 e Enter para cada um, ou cole uma coluna de "
+                                          "códigos. Escolha o valor mínimo e o período, e pressione F5 (Pesquisar).</p>"
                                           "<p>Os %1 pedidos foram gerados em %2 para os 18 meses em torno desse dia. "
                                           "Enter ou duplo clique num pedido mostra os seus itens.</p>")
                                .arg(QLocale().toString(database_.count(QStringLiteral("pedidos"))),

@@ -323,6 +323,27 @@ int Tour::run()
         return p;
     });
 
+    int listed = 0;
+    step(QStringLiteral("produtos-colados"), QStringLiteral("Produtos: cola uma coluna com os códigos 4, 999 (não existe) e 4 de novo"), [&] {
+        messages_.clear();
+        listed = products.count();
+        QGuiApplication::clipboard()->setText(QStringLiteral("4\n999\n4\n"));
+        auto& edit = static_cast<QLineEdit&>(real(products.ControlCode()));
+        QApplication::setActiveWindow(edit.window());
+        QTest::mouseClick(&edit, Qt::LeftButton, Qt::NoModifier, QPoint(4, edit.height() / 2));
+        QApplication::processEvents();
+        QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier); // the summary is answered by the tour's handler
+    }, [&] {
+        QStringList p;
+        expect(p, products.count() == listed + 1, QStringLiteral("itens na lista: %1 (antes %2)").arg(products.count()).arg(listed));
+        const qint16 last = qint16(products.count() - 1);
+        expect(p, products.GetPkey(last) == QLatin1String("PRD-5004"), QStringLiteral("chave: ") + products.GetPkey(last));
+        expect(p, messages_ == QStringList{QStringLiteral("1 item adicionado. Não encontrado: 999. Repetido: 4.")},
+               QStringLiteral("resumo: ") + messages_.join(QStringLiteral(" | ")));
+        expect(p, products.Code().isEmpty(), QStringLiteral("código ficou: ") + products.Code());
+        return p;
+    });
+
     std::printf("\n== Registro de eventos\n");
     for (const QString& line : form_.log().lines())
         std::printf("%s\n", qPrintable(line));

@@ -343,7 +343,10 @@ void ZEVPersistCombo::AddItem(const QString& sDescription, const QString& sPrima
                               const qint32& Index)
 {
     if (!CanAddItem(sDescription, sCode, sPrimaryKey)) {
-        host_.MsgBox(DuplicateWarning, MsgBoxExclamation, host_.ControlName());
+        if (duplicateRefusal_)
+            duplicateRefusal_();
+        else
+            host_.MsgBox(DuplicateWarning, MsgBoxExclamation, host_.ControlName());
         txtCode.SetFocus();
         return;
     }

@@ -89,6 +89,11 @@ public:
     QString GetDescription(const qint16& Index) const;
     QString GetPkey(const qint16& Index) const;
 
+    // A caller that adds many records in one go (a pasted column of codes)
+    // sums its duplicates up in one message of its own: while `refused` is
+    // set, AddItem hands it a refused duplicate instead of showing the warning.
+    void setDuplicateRefusal(std::function<void()> refused) { duplicateRefusal_ = std::move(refused); }
+
 protected:
     const PersistedProperties& persisted() const override;
     void searchBox_KeyDown(qint16& KeyCode, qint16& Shift) override; // the code box's: the search
@@ -126,6 +131,7 @@ private:
     bool ShowCodeInCombo_ = false;
     // The key the host handed back in the last Search: what Enter in the description box adds.
     QString PendingPrimaryKey_;
+    std::function<void()> duplicateRefusal_;
 };
 
 } // namespace zev

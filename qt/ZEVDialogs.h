@@ -8,12 +8,13 @@ class QDialog;
 
 namespace zev {
 
-// Every dialog the controls show (the list lookup's duplicate warning, a
-// control's about box) runs through here, so that an application, or its
-// tests, can see and answer it. A handler set here gets each dialog once it
-// is on screen and modal: a QMessageBox for a message (its text(), icon()),
-// a QDialog for an about box. It answers by closing it (accept(), done());
-// a dialog it leaves open waits for the user as usual.
+// Every dialog the controls show (the list lookup's duplicate warning and
+// its summary of pasted codes, a control's about box) runs through here, so
+// that an application, or its tests, can see and answer it. A handler set
+// here gets each dialog once it is on screen and modal: a QMessageBox for a
+// message (its text(), icon()), a QDialog for an about box. It answers by
+// closing it (accept(), done()); a dialog it leaves open waits for the user
+// as usual.
 //
 // Without a handler, on the offscreen platform (tests, CI), each dialog is
 // closed at once, so that nothing waits for a user who is not there.

@@ -1,8 +1,11 @@
 #include "qt/ZEVPersistComboWidget.h"
 
 #include "framework/ComboBox.h"
+#include "persistcombo/CodeBatch.h"
 #include "persistcombo/ZEVPersistCombo.h"
 #include "qt/LookupWidgetParts.h"
+#include "qt/QtCodeListPaste.h"
+#include "qt/QtFlatEdit.h"
 
 #include <QComboBox>
 #include <QIcon>
@@ -66,6 +69,9 @@ ZEVPersistComboWidget::ZEVPersistComboWidget(QWidget* parent) : ZEVControlWidget
         removeItem(arguments);
         Q_EMIT itemRemoved(index);
     });
+    // A pasted column of codes is searched and added code by code, with one message at the end.
+    if (QtFlatEdit* code = p.flatEdit(QStringLiteral("txtCode")))
+        new QtCodeListPaste(*code, [this](const PastedCodes& codes) { d().report([&] { CodeBatch(persistCombo()).add(codes); }); });
     if (QPushButton* remove = ControlRemoveItem()) {
         remove->setIcon(removeIcon());
         remove->setIconSize(QSize(16, 16));

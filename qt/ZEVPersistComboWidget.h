@@ -20,6 +20,12 @@ class ZEVPersistCombo;
 // code, description and primary key (GetCode, GetDescription, GetPkey); the
 // list shows code and description only. Enabled is QWidget's `enabled`.
 //
+// A list of codes pasted or dropped into the code box (separated by line
+// breaks, tabs, ";" or ",", as a spreadsheet copies a column) is searched
+// and added code by code, each with the events of a typed code confirmed
+// with Enter; one message then sums it up in place of a warning per
+// repeated code. A single code goes into the box as before.
+//
 // The USER property, which QDataWidgetMapper and item delegates bind, is
 // `items`: the list's entries as a QStringList, each the entry's whole text
 // as AddItem composes it (GetCode, GetDescription and GetPkey read a bound

@@ -2,12 +2,11 @@
 // in converted to the field's; text in the field's own notation goes in as
 // typed text does; anything else is refused and nothing changes.
 
+#include "PasteWays.h"
 #include "QtTestSupport.h"
 
 #include <QClipboard>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMimeData>
 #include <QVBoxLayout>
 
 using namespace zev;
@@ -115,37 +114,10 @@ TEST_F(NumericPaste, AForeignAmountIsConvertedTheFieldsOwnTextStaysAndNoNotation
 TEST_F(NumericPaste, EachWayInRaisesOneChangeAndShowsTheConvertedAmount)
 {
     const QString foreign = QStringLiteral("USD 1,234.50");
-    const std::pair<const char*, std::function<void(QLineEdit*)>> ways[] = {
-        {"Ctrl+V", [](QLineEdit* edit) { QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier); }},
-        {"Shift+Insert", [](QLineEdit* edit) { QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier); }},
-        {"context menu",
-         [](QLineEdit* edit) {
-             QContextMenuEvent open(QContextMenuEvent::Keyboard, QPoint(4, 4), edit->mapToGlobal(QPoint(4, 4)));
-             QCoreApplication::sendEvent(edit, &open);
-             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-             ASSERT_NE(menu, nullptr);
-             for (QAction* action : menu->actions())
-                 if (action->text().remove(QLatin1Char('&')).startsWith(QLatin1String("Paste")))
-                     action->trigger();
-             menu->close();
-         }},
-        {"drop",
-         [&](QLineEdit* edit) {
-             QMimeData data;
-             data.setText(foreign);
-             const QPoint at = edit->rect().center();
-             QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-             QCoreApplication::sendEvent(edit, &enter); // makes the edit the drop's target
-             QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-             QCoreApplication::sendEvent(edit, &drop);
-             EXPECT_TRUE(drop.isAccepted());
-         }},
-    };
-    for (const auto& [name, pasteInto] : ways) {
+    for (const auto& [name, pasteInto] : pasteWays()) {
         SCOPED_TRACE(name);
         Field field{QString()}; // a drop lands where it is dropped: nothing else there
-        QGuiApplication::clipboard()->setText(foreign);
-        pasteInto(field.edit);
+        pasteInto(field.edit, foreign);
         EXPECT_EQ(field.edit->text(), QStringLiteral("1.234,50"));
         EXPECT_EQ(field.changes, 1);
         EXPECT_EQ(field.amount->value(), 1234.5);
