@@ -6,6 +6,8 @@
 #include "framework/frmAbout.h"
 #include "framework/modFunctions.h"
 
+#include <algorithm>
+
 namespace zev {
 
 namespace {
@@ -216,17 +218,7 @@ qint16 ZEVCodeDescription::CodeSize() const
 
 void ZEVCodeDescription::setCodeSize(qint16 iValor)
 {
-    if (iValor > MaxCodeSize) {
-        setCodeSize(MaxCodeSize);
-        return;
-    }
-    if (iValor < 1) {
-        setCodeSize(1);
-        return;
-    }
-    txtCode.setWidth(float(iValor) * CodeSizeUnit);
-    Resize();
-    host_.PropertyChanged(QStringLiteral("CodeSize"));
+    applyCodeSize(std::clamp<qint16>(iValor, 1, MaxCodeSize), CodeSizeUnit);
 }
 
 QString ZEVCodeDescription::Description() const { return panDescription.Caption(); }

@@ -336,4 +336,11 @@ void LookupControl::writeBackKeepingCaret(FlatEdit& box, const std::function<voi
     }
 }
 
+void CodeLookupControl::applyCodeSize(qint16 size, float unit)
+{
+    codeBox_->setWidth(float(size) * unit);
+    Resize();
+    host_.PropertyChanged(QStringLiteral("CodeSize"));
+}
+
 } // namespace zev

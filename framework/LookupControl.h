@@ -204,6 +204,8 @@ public:
 
 protected:
     using LookupControl::LookupControl;
+    // The code box `size` steps of `unit` twips wide, the row laid out again.
+    void applyCodeSize(qint16 size, float unit);
 };
 
 } // namespace zev

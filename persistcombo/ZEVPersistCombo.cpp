@@ -269,9 +269,7 @@ void ZEVPersistCombo::setCodeSize(qint16 iValor)
 {
     if (iValor > MaxCodeLength)
         return;
-    txtCode.setWidth(float(iValor) * CodeCharWidth);
-    Resize();
-    host_.PropertyChanged(QStringLiteral("CodeSize"));
+    applyCodeSize(iValor, CodeCharWidth);
 }
 
 QString ZEVPersistCombo::Description() const { return txtDescription.Text(); }
