@@ -307,4 +307,15 @@ void describeShown(QWidget& control, const QString& className, const QtControlHo
     describeWith(control, className, host, &shownBuddyText);
 }
 
+QString suggestionsName() { return tr(ZEV_A11Y("Sugestões")); }
+
+QString suggestionCount(int count)
+{
+    if (count == 0)
+        return tr(ZEV_A11Y("Nenhuma sugestão"));
+    if (count == 1)
+        return tr(ZEV_A11Y("1 sugestão"));
+    return tr(ZEV_A11Y("%1 sugestões")).arg(count);
+}
+
 } // namespace zev::QtAccessibility
