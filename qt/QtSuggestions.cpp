@@ -1,6 +1,7 @@
 #include "qt/QtSuggestions.h"
 
 #include "qt/QtAccessibility.h"
+#include "qt/QtSuggestionDelegate.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -117,6 +118,7 @@ void QtSuggestions::open()
         list_->setFocusPolicy(Qt::NoFocus);
         list_->setObjectName(QStringLiteral("suggestions"));
         list_->setUniformItemSizes(true); // a thousand rows measured as one
+        list_->setItemDelegate(new QtSuggestionDelegate(list_));
         list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
         list_->setSelectionMode(QAbstractItemView::SingleSelection);
         list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
