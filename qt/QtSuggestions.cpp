@@ -126,16 +126,34 @@ void QtSuggestions::open()
         list_->setModel(model_);
         connect(list_, &QListView::clicked, this, &QtSuggestions::pick);
     }
-    list_->setAccessibleDescription(QtAccessibility::suggestionCount(model_->rowCount()));
-    place();
-    if (list_->isVisible())
+    if (list_->isVisible()) {
+        // Rows still coming (a model filled row by row): placed again only when
+        // the list grows, their count told once they stop.
+        if (std::min(model_->rowCount(), VisibleRows) != placedRows_)
+            place();
+        if (!announcing_) {
+            announcing_ = true;
+            QMetaObject::invokeMethod(this, [this] {
+                announcing_ = false;
+                if (isOpen())
+                    announce();
+            }, Qt::QueuedConnection);
+        }
         return;
+    }
     list_->setFont(box_->font());
     list_->selectionModel()->clear(); // no row chosen: Enter still searches what was typed
     list_->scrollToTop();
+    announce();
+    place();
     list_->show();
     // Keys for the box, clicks elsewhere, the window moving: all seen while open only.
     qApp->installEventFilter(this);
+}
+
+void QtSuggestions::announce()
+{
+    list_->setAccessibleDescription(QtAccessibility::suggestionCount(model_->rowCount()));
 }
 
 void QtSuggestions::close()
@@ -151,6 +169,7 @@ void QtSuggestions::place()
     const QPoint below = box_->mapToGlobal(QPoint(0, box_->height()));
     const int right = span_.mapToGlobal(QPoint(span_.width(), 0)).x();
     const int rows = std::min(model_->rowCount(), VisibleRows);
+    placedRows_ = rows;
     QRect area(below, QSize(std::max(box_->width(), right - below.x()),
                             rows * list_->sizeHintForRow(0) + 2 * list_->frameWidth()));
     // No room below the box on its screen: above it.

@@ -63,6 +63,7 @@ private:
     void request();
     void rowsArrived();
     void open();
+    void announce();
     void close();
     void place();
     void choose(int step);
@@ -80,6 +81,8 @@ private:
     int minLength_ = DefaultMinLength;
     QString askedFor_; // the text of the request whose rows may still be shown
     bool asking_ = false;
+    bool announcing_ = false; // the count is to be told when the rows stop coming
+    int placedRows_ = 0;      // the rows the list was last made tall enough for
     QPointer<QListView> list_;
 };
 
