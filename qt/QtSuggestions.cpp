@@ -46,7 +46,8 @@ void QtSuggestions::setModel(QAbstractItemModel* model)
     modelConnections_ << connect(model, &QAbstractItemModel::modelReset, this, &QtSuggestions::rowsArrived)
                       << connect(model, &QAbstractItemModel::rowsInserted, this, &QtSuggestions::rowsArrived)
                       << connect(model, &QAbstractItemModel::rowsRemoved, this, &QtSuggestions::rowsArrived)
-                      << connect(model, &QAbstractItemModel::layoutChanged, this, &QtSuggestions::rowsArrived);
+                      << connect(model, &QAbstractItemModel::layoutChanged, this, &QtSuggestions::rowsArrived)
+                      << connect(model, &QAbstractItemModel::dataChanged, this, &QtSuggestions::rowsArrived);
 }
 
 void QtSuggestions::setDelay(int ms)
@@ -135,7 +136,7 @@ void QtSuggestions::open()
             announcing_ = true;
             QMetaObject::invokeMethod(this, [this] {
                 announcing_ = false;
-                if (isOpen())
+                if (isOpen() && model_)
                     announce();
             }, Qt::QueuedConnection);
         }
@@ -237,6 +238,10 @@ bool QtSuggestions::eventFilter(QObject* watched, QEvent* event)
 {
     if (!isOpen() || !box_)
         return false;
+    if (!model_) { // the host deleted it
+        close();
+        return false;
+    }
     switch (event->type()) {
     case QEvent::ShortcutOverride: {
         // A window's shortcut on these keys (a dialog's Escape) waits until the list is closed.

@@ -282,3 +282,20 @@ TEST_F(PtBr, TypeAheadIsOffWithoutAModelAndItsPropertiesNotifyChanges)
     QTest::qWait(1);
     EXPECT_EQ(requests.size(), 1);
 }
+
+TEST_F(PtBr, TypeAheadLetsTheHostDeleteItsModelWhileTheListIsOpen)
+{
+    LookupForm f(false);
+    f.answerAtOnce = false;
+    auto* rows = new QStandardItemModel;
+    static_cast<ZEVDescriptionOnlyWidget*>(f.lookup)->setSuggestionModel(rows);
+    f.type(QStringLiteral("al"));
+    rows->appendRow(new QStandardItem(QStringLiteral("Alfa")));
+    ASSERT_TRUE(f.listShown());
+    delete rows;
+    // The keys go to the box again: Enter searches the typed text.
+    QTest::keyClick(f.edit, Qt::Key_Down);
+    QTest::keyClick(f.edit, Qt::Key_Return);
+    EXPECT_FALSE(f.listShown());
+    EXPECT_EQ(f.events.filter(QStringLiteral("Search")), QStringList{QStringLiteral("Search  1")});
+}
