@@ -21,7 +21,8 @@ namespace zev {
 // were asked for. The list opens under the box with no row chosen; Down and
 // Up choose, Enter or a click picks, Escape closes. The box keeps the focus
 // throughout, so the user goes on typing; while the list is open its keys
-// never reach the box's key events.
+// never reach the box's key events (Enter with no row chosen closes the list
+// first, then goes on to the box's own search).
 //
 // A row shows its display role; its key is Qt::UserRole; the text a pick
 // puts in the box is `textRole`, or the display role where the row has none.
