@@ -11,6 +11,7 @@
 // makes and shows N instead of 1,000 (for a run under callgrind);
 // ZEV_BENCH_ONLY=control or plain makes only that side (to profile one side alone).
 
+#include "QtBenchMain.h"
 #include "qt/ZEVCodeDescriptionWidget.h"
 #include "qt/ZEVDateRangeWidget.h"
 #include "qt/ZEVDescriptionOnlyWidget.h"
@@ -333,13 +334,5 @@ BENCHMARK(BM_KeystrokeIntoNumericField)->UseManualTime()->Unit(benchmark::kMicro
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

@@ -318,6 +318,33 @@ std::optional<DemoDatabase::Record> DemoDatabase::salespersonByName(const QStrin
     return std::nullopt;
 }
 
+std::optional<DemoDatabase::Record> DemoDatabase::salespersonByKey(const QString& key) const
+{
+    return one(QStringLiteral("SELECT '', descricao, chave FROM vendedores WHERE chave = ?"), key);
+}
+
+std::vector<DemoDatabase::Record> DemoDatabase::salespeopleLike(const QString& text, int limit) const
+{
+    // The user's % and _ are letters here, not wildcards.
+    QString pattern = text;
+    pattern.replace(QLatin1String("\\"), QLatin1String("\\\\"));
+    pattern.replace(QLatin1String("%"), QLatin1String("\\%"));
+    pattern.replace(QLatin1String("_"), QLatin1String("\\_"));
+    QSqlQuery q(QSqlDatabase::database(connection_));
+    q.prepare(QStringLiteral("SELECT descricao, chave FROM vendedores"
+                             " WHERE descricao LIKE ? || '%' ESCAPE '\\' OR descricao LIKE '% ' || ? || '%' ESCAPE '\\'"
+                             " ORDER BY descricao LIMIT ?"));
+    q.addBindValue(pattern);
+    q.addBindValue(pattern);
+    q.addBindValue(limit);
+    if (!q.exec())
+        fail(QStringLiteral("query failed"), q.lastError());
+    std::vector<Record> found;
+    while (q.next())
+        found.push_back(Record{QString(), q.value(0).toString(), q.value(1).toString()});
+    return found;
+}
+
 std::optional<DemoDatabase::Record> DemoDatabase::productByCode(const QString& code) const
 {
     return one(QStringLiteral("SELECT codigo, descricao, chave FROM produtos WHERE codigo = ?"), code.trimmed());

@@ -31,6 +31,10 @@ public:
     std::optional<Record> customerByCode(const QString& code) const;
     // The first salesperson whose name starts with the text (case-insensitive).
     std::optional<Record> salespersonByName(const QString& name) const;
+    std::optional<Record> salespersonByKey(const QString& key) const;
+    // The salespeople whose name, or a word of it, starts with the text
+    // (SQLite's LIKE: ASCII letters in either case), by name; at most `limit`.
+    std::vector<Record> salespeopleLike(const QString& text, int limit = 50) const;
     std::optional<Record> productByCode(const QString& code) const;
 
     // What the order search filters by; an empty or invalid member does not filter.

@@ -40,6 +40,7 @@
 #include <QSaveFile>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
+#include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
@@ -235,6 +236,7 @@ DemoForm::DemoForm(DemoDatabase& database, const QString& formFile, QWidget* par
         });
     }
     connectSearches();
+    connectSuggestions();
     const QString created = database_.createdNow()
         ? QStringLiteral(" (criado agora em %1 ms)").arg(database_.creationMilliseconds())
         : QString();
@@ -274,8 +276,9 @@ void DemoForm::buildMenus()
         QMessageBox::about(this, QStringLiteral("Sobre este demo"),
                            QStringLiteral("<p><b>Filtro de pedidos</b> — demonstração dos ZEV Suite Controls.</p>"
                                           "<p>Cliente: digite o código e pressione F3. Vendedor: o começo do nome e "
-                                          "Enter. Produtos: código, F3 e Enter para cada um, ou cole uma coluna de "
-                                          "códigos. Escolha o valor mínimo e o período, e pressione F5 (Pesquisar).</p>"
+                                          "Enter, ou Seta para baixo e Enter nas sugestões. Produtos: código, F3 e "
+                                          "Enter para cada um, ou cole uma coluna de códigos. Escolha o valor mínimo "
+                                          "e o período, e pressione F5 (Pesquisar).</p>"
                                           "<p>Os %1 pedidos foram gerados em %2 para os 18 meses em torno desse dia. "
                                           "Enter ou duplo clique num pedido mostra os seus itens.</p>")
                                .arg(QLocale().toString(database_.count(QStringLiteral("pedidos"))),
@@ -299,7 +302,10 @@ void DemoForm::connectSearches()
     });
     connect(salesperson_, &ZEVDescriptionOnlyWidget::Search, this,
             [this](QString& primaryKey, bool& success, eSource&) {
-                if (const auto r = database_.salespersonByName(salesperson_->Description())) {
+                // A suggestion picked comes with its key; a typed name is looked up by its start.
+                const auto r = primaryKey.isEmpty() ? database_.salespersonByName(salesperson_->Description())
+                                                    : database_.salespersonByKey(primaryKey);
+                if (r) {
                     salesperson_->setDescription(r->description);
                     primaryKey = r->primaryKey;
                     success = true;
@@ -316,6 +322,20 @@ void DemoForm::connectSearches()
             log_->note(QStringLiteral("produto encontrado: %1 (%2)").arg(r->description, r->primaryKey));
         } else {
             log_->note(QStringLiteral("produto %1 não encontrado").arg(products_->Code()));
+        }
+    });
+}
+
+void DemoForm::connectSuggestions()
+{
+    salespersonSuggestions_ = new QStandardItemModel(this);
+    salesperson_->setSuggestionModel(salespersonSuggestions_);
+    connect(salesperson_, &ZEVDescriptionOnlyWidget::suggestionsRequested, this, [this](const QString& text) {
+        salespersonSuggestions_->clear();
+        for (const DemoDatabase::Record& r : database_.salespeopleLike(text)) {
+            auto* item = new QStandardItem(r.description);
+            item->setData(r.primaryKey, ZEVDescriptionOnlyWidget::SuggestionKeyRole);
+            salespersonSuggestions_->appendRow(item);
         }
     });
 }

@@ -12,6 +12,7 @@ class QDockWidget;
 class QLabel;
 class QPushButton;
 class QSortFilterProxyModel;
+class QStandardItemModel;
 class QTableView;
 class TotalsChart;
 
@@ -69,6 +70,8 @@ public:
 private:
     void buildMenus();
     void connectSearches();
+    // The salesperson's type-ahead: the salespeople whose name starts with what is typed.
+    void connectSuggestions();
     void exportCsvAs();
     void status(const QString& text, bool problem = false);
     QJsonObject listsAndPeriods() const;
@@ -80,6 +83,7 @@ private:
     QWidget* controlsPanel_;
     zev::ZEVCodeDescriptionWidget* customer_;
     zev::ZEVDescriptionOnlyWidget* salesperson_;
+    QStandardItemModel* salespersonSuggestions_;
     zev::ZEVPersistComboWidget* products_;
     zev::ZEVNumericWidget* amount_;
     zev::ZEVDateRangeWidget* period_;

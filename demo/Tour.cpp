@@ -24,6 +24,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -343,6 +344,36 @@ int Tour::run()
         expect(p, products.Code().isEmpty(), QStringLiteral("código ficou: ") + products.Code());
         return p;
     });
+    QStringList typeAheadEvents, typeAheadLines;
+    step(QStringLiteral("vendedor-sugestoes"),
+         QStringLiteral("Vendedor: digita \"pe\", espera as sugestões, Seta para baixo e Enter"), [&] {
+             auto& box = static_cast<QLineEdit&>(real(salesperson.ControlDescription()));
+             QApplication::setActiveWindow(box.window());
+             QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, QPoint(4, box.height() / 2));
+             QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier); // the name there is typed over
+             QTest::keyClicks(&box, QStringLiteral("pe"));
+             auto* list = salesperson.findChild<QListView*>(QStringLiteral("suggestions"));
+             if (!QTest::qWaitFor([&] { return (list = salesperson.findChild<QListView*>(QStringLiteral("suggestions"))) && list->isVisible(); }, 3000))
+                 throw std::runtime_error("no suggestions shown");
+             const int from = form_.log().eventCount();
+             const qsizetype fromLine = form_.log().lines().size();
+             QTest::keyClick(&box, Qt::Key_Down);
+             QTest::keyClick(&box, Qt::Key_Return);
+             typeAheadEvents = form_.log().eventsSince(from);
+             typeAheadLines = form_.log().lines().mid(fromLine);
+         }, [&] {
+             QStringList p;
+             // The first of the Pereiras by name, found by the key the suggestion handed to Search.
+             expect(p, salesperson.Description() == QStringLiteral("Ana Pereira"), QStringLiteral("vendedor: ") + salesperson.Description());
+             expect(p, salesperson.PrimaryKey() == QLatin1String("VEN-011"), QStringLiteral("chave: ") + salesperson.PrimaryKey());
+             expect(p, salesperson.Loaded(), QStringLiteral("vendedor não carregado"));
+             const qsizetype search = typeAheadEvents.indexOf(QStringLiteral("zevVendedor.Search"));
+             expect(p, search >= 0 && typeAheadEvents.indexOf(QStringLiteral("zevVendedor.Load"), search) > search,
+                    QStringLiteral("eventos: ") + typeAheadEvents.join(QStringLiteral(", ")));
+             expect(p, !typeAheadLines.filter(QStringLiteral("zevVendedor.Search(PrimaryKey=\"VEN-011\"")).isEmpty(),
+                    QStringLiteral("Search sem a chave da sugestão"));
+             return p;
+         });
 
     std::printf("\n== Registro de eventos\n");
     for (const QString& line : form_.log().lines())

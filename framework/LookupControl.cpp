@@ -7,6 +7,7 @@
 #include "framework/modFunctions.h"
 
 #include <QHash>
+#include <utility>
 
 namespace zev {
 
@@ -287,7 +288,7 @@ bool LookupControl::beginSearch(qint16 KeyCode, eSource& source)
 
 LookupControl::SearchAnswer LookupControl::raiseSearch(int searchEvent, eSource source, QString* keyHolder)
 {
-    QVariantList arguments{QString(), false, qint32(source)};
+    QVariantList arguments{std::exchange(offeredKey_, QString()), false, qint32(source)};
     host_.RaiseEvent(searchEvent, arguments);
     // A handler may leave any type in the slots (or drop them): read them as the container would.
     SearchAnswer answer;
@@ -316,6 +317,16 @@ void LookupControl::searchAsF3()
     qint16 keyCode = KeyCodes::F3;
     qint16 shift = 0;
     searchBox_KeyDown(keyCode, shift);
+}
+
+void LookupControl::searchWithKey(const QString& primaryKey)
+{
+    offeredKey_ = primaryKey;
+    struct Forget {
+        QString& key;
+        ~Forget() { key.clear(); } // a search that failed before raising Search offers it to no later one
+    } forget{offeredKey_};
+    searchAsF3();
 }
 
 void LookupControl::selectAll(FlatEdit& edit)

@@ -53,6 +53,12 @@ public:
     bool ShowF3() const { return showF3_; }
     void setShowF3(bool bValor);
 
+    // The F3 key's search, with the Search event's PrimaryKey argument holding
+    // `primaryKey` instead of an empty text: for a face that already knows the
+    // record the user chose (a suggestion picked), so that the host's Search
+    // handler can look it up by key. The events and their order are F3's.
+    void searchWithKey(const QString& primaryKey);
+
     // One persisted property: its key, the value a missing key reads as (and
     // that is not stored), how a stored value reaches the control and what the
     // control stores. A font keeps its current value as the default it reads
@@ -181,6 +187,7 @@ private:
     ColourPart codeColours_;
     ColourPart descriptionColours_;
     bool descriptionWhiteWhenLocked_ = false;
+    QString offeredKey_; // the PrimaryKey argument of the next Search (searchWithKey)
 };
 
 // A lookup whose row starts with a code box (code and description lookups, the

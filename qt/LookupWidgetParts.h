@@ -12,6 +12,8 @@
 // widget's accessor of its control (codeDescription, descriptionOnly,
 // persistCombo). Writes follow the failure rule of ZEVControlWidgetPrivate::attempt.
 
+#include "qt/QtFlatEdit.h"
+#include "qt/QtSuggestions.h"
 #include "qt/ZEVControlWidget_p.h"
 
 #include <QSizePolicy>
@@ -38,6 +40,28 @@ void bindLookup(W* self, ZEVControlWidgetPrivate& p, C& (W::*control)() const, c
     p.controlEnabled = [self, control] { return (self->*control)().Enabled(); };
     p.stretchingParts = stretchingParts;
     self->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+// Type-ahead under the search box `box`: the widget's suggestion signals
+// come from it, and a pick puts the row's text in the box as the user's
+// entry (its Change runs) and then runs the F3 search with the row's key.
+template <typename W, typename C>
+QtSuggestions* bindSuggestions(W* self, ZEVControlWidgetPrivate& p, C& (W::*control)() const, const QString& box,
+                               int textRole)
+{
+    QtFlatEdit* edit = p.flatEdit(box);
+    auto* s = new QtSuggestions(*edit->widget(), *self, textRole,
+                                [self, &p, control, edit](const QString& text, const QString& key) {
+                                    p.report([&] {
+                                        edit->setText(text);
+                                        edit->setSelStart(qint32(text.size())); // as typing leaves the caret
+                                        (self->*control)().searchWithKey(key);
+                                    });
+                                });
+    QObject::connect(s, &QtSuggestions::requested, self, &W::suggestionsRequested);
+    QObject::connect(s, &QtSuggestions::delayChanged, self, &W::suggestionDelayChanged);
+    QObject::connect(s, &QtSuggestions::minLengthChanged, self, &W::suggestionMinLengthChanged);
+    return s;
 }
 
 } // namespace zev::lookup
@@ -105,3 +129,12 @@ void bindLookup(W* self, ZEVControlWidgetPrivate& p, C& (W::*control)() const, c
     ZEV_LOOKUP_FONT(Widget, control, DescriptionFont)                                                                \
     ZEV_LOOKUP_COLOR(Widget, control, DescriptionForeColor)                                                          \
     ZEV_LOOKUP_VALUE(Widget, control, bool, FillZeros)
+
+// The type-ahead accessors, passed to the widget's QtSuggestions.
+#define ZEV_LOOKUP_SUGGESTIONS(Widget)                                                                               \
+    void Widget::setSuggestionModel(QAbstractItemModel* model) { suggestions_->setModel(model); }                    \
+    QAbstractItemModel* Widget::suggestionModel() const { return suggestions_->model(); }                            \
+    int Widget::suggestionDelay() const { return suggestions_->delay(); }                                            \
+    void Widget::setSuggestionDelay(int ms) { suggestions_->setDelay(ms); }                                          \
+    int Widget::suggestionMinLength() const { return suggestions_->minLength(); }                                    \
+    void Widget::setSuggestionMinLength(int length) { suggestions_->setMinLength(length); }

@@ -104,14 +104,17 @@ QString lowerFirst(QString text)
     return text;
 }
 
-QString itemCount(int count)
+// How many of something there are: none, one or `many` (with %1 for the number).
+QString countOf(int count, const char* none, const char* one, const char* many)
 {
     if (count == 0)
-        return tr(ZEV_A11Y("Nenhum item"));
+        return tr(none);
     if (count == 1)
-        return tr(ZEV_A11Y("1 item"));
-    return tr(ZEV_A11Y("%1 itens")).arg(count);
+        return tr(one);
+    return tr(many).arg(count);
 }
+
+QString itemCount(int count) { return countOf(count, ZEV_A11Y("Nenhum item"), ZEV_A11Y("1 item"), ZEV_A11Y("%1 itens")); }
 
 // A list part: Qt's own combo box interface on Linux answers its name with
 // the current item (a screen reader is meant to find the name through a
@@ -305,6 +308,13 @@ void describe(QWidget& control, const QString& className, const QtControlHost& h
 void describeShown(QWidget& control, const QString& className, const QtControlHost& host)
 {
     describeWith(control, className, host, &shownBuddyText);
+}
+
+QString suggestionsName() { return tr(ZEV_A11Y("Sugestões")); }
+
+QString suggestionCount(int count)
+{
+    return countOf(count, ZEV_A11Y("Nenhuma sugestão"), ZEV_A11Y("1 sugestão"), ZEV_A11Y("%1 sugestões"));
 }
 
 } // namespace zev::QtAccessibility

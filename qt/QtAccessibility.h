@@ -30,6 +30,9 @@ void describe(QWidget& control, const QString& className, const QtControlHost& h
 // with one container in the same pass of the event loop look through its
 // labels once between them, not once each.
 void describeShown(QWidget& control, const QString& className, const QtControlHost& host);
+// The name of a lookup's list of suggestions, and what it says of their number.
+QString suggestionsName();
+QString suggestionCount(int count);
 } // namespace QtAccessibility
 
 } // namespace zev

@@ -5,12 +5,14 @@
 
 #include <QColor>
 #include <QFont>
+class QAbstractItemModel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace zev {
 
+class QtSuggestions;
 class ZEVCodeDescription;
 
 // The code and description lookup as a QWidget: a code box, an "F3" button
@@ -64,6 +66,9 @@ class ZEV_QT_EXPORT ZEVCodeDescriptionWidget : public ZEVControlWidget {
     Q_PROPERTY(bool Locked READ Locked WRITE setLocked)
     Q_PROPERTY(QString PrimaryKey READ PrimaryKey WRITE setPrimaryKey DESIGNABLE false)
     Q_PROPERTY(bool ShowF3 READ ShowF3 WRITE setShowF3 NOTIFY ShowF3Changed)
+    // The widget's own, not saved with the control.
+    Q_PROPERTY(int suggestionDelay READ suggestionDelay WRITE setSuggestionDelay NOTIFY suggestionDelayChanged)
+    Q_PROPERTY(int suggestionMinLength READ suggestionMinLength WRITE setSuggestionMinLength NOTIFY suggestionMinLengthChanged)
 
 public:
     explicit ZEVCodeDescriptionWidget(QWidget* parent = nullptr);
@@ -125,6 +130,29 @@ public:
     // The control leaves Source as it is; it is taken by value here.
     Q_INVOKABLE void ForceSearch(zev::eSource source);
 
+    // Type-ahead, off until a model is set. When the user pauses typing
+    // (suggestionDelay ms, default 250) with at least suggestionMinLength
+    // characters (default 2), suggestionsRequested asks for rows; fill the
+    // model in the handler or later. Rows that arrive for another text than
+    // the box holds by then are not shown. The list opens under the box with
+    // no row chosen; Down and Up choose a row, Enter or a click picks it,
+    // Escape closes it (Enter with no row chosen closes it and searches the
+    // text as always). A row shows its display role and holds its record's
+    // key in Qt::UserRole (SuggestionKeyRole).
+    // A row of the code box shows the code and the description as the
+    // model words them ("0001 - Alpha"), and holds the code in
+    // SuggestionCodeRole (Qt::UserRole + 1). Picking it puts the code in the
+    // box (the display text, for a row with no code) and raises Search as F3
+    // does, with the key already in PrimaryKey. The model stays the caller's.
+    static constexpr int SuggestionKeyRole = Qt::UserRole;
+    static constexpr int SuggestionCodeRole = Qt::UserRole + 1;
+    void setSuggestionModel(QAbstractItemModel* model);
+    QAbstractItemModel* suggestionModel() const;
+    int suggestionDelay() const;
+    void setSuggestionDelay(int ms);
+    int suggestionMinLength() const;
+    void setSuggestionMinLength(int length);
+
 Q_SIGNALS:
     void CodeChange();
     void DescChange();
@@ -150,6 +178,13 @@ Q_SIGNALS:
     void FontSizeChanged();
     void FontUnderlineChanged();
     void ShowF3Changed();
+
+    void suggestionsRequested(const QString& text);
+    void suggestionDelayChanged(int ms);
+    void suggestionMinLengthChanged(int length);
+
+private:
+    QtSuggestions* suggestions_;
 };
 
 } // namespace zev

@@ -6,10 +6,12 @@
 #include <QColor>
 #include <QFont>
 class QLineEdit;
+class QAbstractItemModel;
 class QPushButton;
 
 namespace zev {
 
+class QtSuggestions;
 class ZEVDescriptionOnly;
 
 // The description-only lookup as a QWidget: the user types (part of) a
@@ -43,6 +45,9 @@ class ZEV_QT_EXPORT ZEVDescriptionOnlyWidget : public ZEVControlWidget {
     Q_PROPERTY(bool Locked READ Locked WRITE setLocked)
     Q_PROPERTY(QString PrimaryKey READ PrimaryKey WRITE setPrimaryKey DESIGNABLE false)
     Q_PROPERTY(bool ShowF3 READ ShowF3 WRITE setShowF3 NOTIFY ShowF3Changed)
+    // The widget's own, not saved with the control.
+    Q_PROPERTY(int suggestionDelay READ suggestionDelay WRITE setSuggestionDelay NOTIFY suggestionDelayChanged)
+    Q_PROPERTY(int suggestionMinLength READ suggestionMinLength WRITE setSuggestionMinLength NOTIFY suggestionMinLengthChanged)
 
 public:
     explicit ZEVDescriptionOnlyWidget(QWidget* parent = nullptr);
@@ -87,6 +92,25 @@ public:
     // The control leaves Source as it is; it is taken by value here.
     Q_INVOKABLE void ForceSearch(zev::eSource source);
 
+    // Type-ahead, off until a model is set. When the user pauses typing
+    // (suggestionDelay ms, default 250) with at least suggestionMinLength
+    // characters (default 2), suggestionsRequested asks for rows; fill the
+    // model in the handler or later. Rows that arrive for another text than
+    // the box holds by then are not shown. The list opens under the box with
+    // no row chosen; Down and Up choose a row, Enter or a click picks it,
+    // Escape closes it (Enter with no row chosen closes it and searches the
+    // text as always). A row shows its display role and holds its record's
+    // key in Qt::UserRole (SuggestionKeyRole).
+    // Picking a row puts its display text in the box and raises Search as
+    // F3 does, with the key already in PrimaryKey. The model stays the caller's.
+    static constexpr int SuggestionKeyRole = Qt::UserRole;
+    void setSuggestionModel(QAbstractItemModel* model);
+    QAbstractItemModel* suggestionModel() const;
+    int suggestionDelay() const;
+    void setSuggestionDelay(int ms);
+    int suggestionMinLength() const;
+    void setSuggestionMinLength(int length);
+
 Q_SIGNALS:
     void DescChange();
     void Search(QString& PrimaryKey, bool& Success, zev::eSource& Source);
@@ -104,6 +128,13 @@ Q_SIGNALS:
     void FontUnderlineChanged();
     void ForeColorChanged();
     void ShowF3Changed();
+
+    void suggestionsRequested(const QString& text);
+    void suggestionDelayChanged(int ms);
+    void suggestionMinLengthChanged(int length);
+
+private:
+    QtSuggestions* suggestions_;
 };
 
 } // namespace zev

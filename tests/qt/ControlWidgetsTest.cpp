@@ -76,9 +76,10 @@ void retype(QLineEdit* e, const QString& text)
     keyboardType(e, text);
 }
 
-// What the widgets add to the control's members: the Qt-style value, list and period.
+// What the widgets add to the control's members: the Qt-style value, list and period, the lookups' type-ahead.
 const QStringList addedProperties{QStringLiteral("value"), QStringLiteral("items"), QStringLiteral("period"),
-                                  QStringLiteral("periodStart"), QStringLiteral("periodEnd")};
+                                  QStringLiteral("periodStart"), QStringLiteral("periodEnd"),
+                                  QStringLiteral("suggestionDelay"), QStringLiteral("suggestionMinLength")};
 
 // An entry of the list lookup as AddItem composes it with ShowCodeInCombo (see ZEVPersistCombo).
 QString entry(const QString& code, const QString& description, const QString& key)
