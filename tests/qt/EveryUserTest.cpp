@@ -331,6 +331,9 @@ TEST_F(DarkTheme, EveryDefaultColouredPartReadsOnALightAndADarkPalette)
         }
         EXPECT_EQ(fixed.ControlText()->palette().color(QPalette::Text), QColor(0, 128, 0));
     }
+    // Made on the dark theme: its fixed default colours, not the theme's.
+    ZEVNumericWidget late;
+    EXPECT_EQ(late.ControlText()->palette().color(QPalette::Base), QColor(Qt::white));
 }
 
 using Scaling = PtBr;
