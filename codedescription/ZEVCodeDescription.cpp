@@ -37,18 +37,6 @@ WidgetDesign panDescriptionDesign()
 // Blanks are spaces only: a tab at either end is part of the text.
 QString trimSpaces(const QString& text) { return modFunctions::TrimSpaces(text).toString(); }
 
-// The copy order of a font assignment, one attribute at a time.
-void copyFont(Font& target, const FontDesc& source)
-{
-    target.setName(source.name);
-    target.setBold(source.bold);
-    target.setItalic(source.italic);
-    target.setSize(source.size);
-    target.setStrikethrough(source.strikethrough);
-    target.setCharset(source.charset);
-    target.setUnderline(source.underline);
-    target.setWeight(source.weight);
-}
 
 } // namespace
 
@@ -189,8 +177,7 @@ void ZEVCodeDescription::setAppearance(qint32 eaValor)
 
 void ZEVCodeDescription::setCodeFont(const FontDesc& tfValor)
 {
-    copyFont(txtCode.font(), tfValor);
-    host_.PropertyChanged(QStringLiteral("CodeFont"));
+    applyCodeFont(Font(tfValor));
 }
 
 // Copied by value first, so that assigning a widget's own font to it reads unchanged attributes.
@@ -241,7 +228,7 @@ void ZEVCodeDescription::setDescription(const QString& sValor)
 
 void ZEVCodeDescription::setDescriptionFont(const FontDesc& fValor)
 {
-    copyFont(panDescription.font(), fValor);
+    lookup::copyCodeFont(panDescription.font(), fValor);
     host_.PropertyChanged(QStringLiteral("DescriptionFont"));
 }
 
@@ -272,21 +259,10 @@ void ZEVCodeDescription::ForceSearch(eSource& Source) { forceSearch(Source); }
 
 void ZEVCodeDescription::searchBox_KeyDown(qint16& KeyCode, qint16& /*Shift*/)
 {
-    eSource source;
-    if (!beginSearch(KeyCode, source))
-        return;
-    const SearchAnswer answer = raiseSearch(SearchEvent, source);
-    if (answer.success) {
-        loaded_ = true;
-        primaryKey_ = answer.primaryKey;
-        host_.RaiseEvent(LoadEvent);
-    } else {
-        setDescription(QString());
-        loaded_ = false;
-        primaryKey_.clear();
-        // The whole code selected, so the user can type it again at once.
+    SearchAnswer answer;
+    // Not found: the whole code selected, so the user can type it again at once.
+    if (searchFromKey(KeyCode, SearchEvent, answer) && !takeAnswer(answer, LoadEvent))
         selectAll(txtCode);
-    }
 }
 
 void ZEVCodeDescription::txtCode_Change()

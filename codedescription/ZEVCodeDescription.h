@@ -73,6 +73,7 @@ protected:
     const PersistedProperties& persisted() const override;
     void searchBox_KeyDown(qint16& KeyCode, qint16& Shift) override;
     void arrangeSearchButton(bool showButton) override;
+    void clearDescription() override { setDescription(QString()); }
 
 private:
     // Widget events.
@@ -91,7 +92,6 @@ private:
     PushButton* ControlSearch_ = nullptr;
 
     QString LastAssignedCode;
-    QString primaryKey_;
 };
 
 } // namespace zev

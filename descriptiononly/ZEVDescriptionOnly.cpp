@@ -144,15 +144,7 @@ zev::Font& ZEVDescriptionOnly::Font() { return txtDescription.font(); }
 
 void ZEVDescriptionOnly::setFont(const FontDesc& fValor)
 {
-    zev::Font& font = txtDescription.font();
-    font.setBold(fValor.bold);
-    font.setCharset(fValor.charset);
-    font.setItalic(fValor.italic);
-    font.setName(fValor.name);
-    font.setSize(fValor.size);
-    font.setStrikethrough(fValor.strikethrough);
-    font.setUnderline(fValor.underline);
-    font.setWeight(fValor.weight);
+    lookup::copyDescriptionFont(txtDescription.font(), fValor);
     host_.PropertyChanged(QStringLiteral("Font"));
 }
 
@@ -184,10 +176,9 @@ void ZEVDescriptionOnly::ForceSearch(eSource& Source) { forceSearch(Source); }
 
 void ZEVDescriptionOnly::searchBox_KeyDown(qint16& KeyCode, qint16& /*Shift*/)
 {
-    eSource source;
-    if (!beginSearch(KeyCode, source))
+    SearchAnswer answer;
+    if (!searchFromKey(KeyCode, SearchEvent, answer))
         return;
-    const SearchAnswer answer = raiseSearch(SearchEvent, source);
     // The typed text, the caret and the focus stay as they are.
     loaded_ = answer.success;
     primaryKey_ = answer.success ? answer.primaryKey : QString();
@@ -201,19 +192,9 @@ void ZEVDescriptionOnly::txtDescription_Change()
 
 void ZEVDescriptionOnly::cmdSearch_Click()
 {
-    const SearchAnswer answer = raiseSearch(SearchEvent, F3);
-    if (answer.success) {
-        loaded_ = true;
-        primaryKey_ = answer.primaryKey;
-        host_.RaiseEvent(LoadEvent);
+    if (takeAnswer(raiseSearch(SearchEvent, F3), LoadEvent))
         selectAll(txtDescription);
-        txtDescription.SetFocus();
-    } else {
-        setDescription(QString());
-        loaded_ = false;
-        primaryKey_.clear();
-        txtDescription.SetFocus();
-    }
+    txtDescription.SetFocus();
 }
 
 } // namespace zev

@@ -65,6 +65,7 @@ protected:
     const PersistedProperties& persisted() const override;
     void searchBox_KeyDown(qint16& KeyCode, qint16& Shift) override;
     void arrangeSearchButton(bool showButton) override;
+    void clearDescription() override { setDescription(QString()); }
 
 private:
     // Widget events.
@@ -78,7 +79,6 @@ private:
     PushButton* ControlSearch_ = nullptr;
 
     OleColor BackColorSetting = 0;
-    QString primaryKey_;
 };
 
 } // namespace zev

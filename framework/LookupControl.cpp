@@ -286,6 +286,29 @@ bool LookupControl::beginSearch(qint16 KeyCode, eSource& source)
     return true;
 }
 
+bool LookupControl::searchFromKey(qint16 KeyCode, int searchEvent, SearchAnswer& answer, QString* keyHolder)
+{
+    eSource source;
+    if (!beginSearch(KeyCode, source))
+        return false;
+    answer = raiseSearch(searchEvent, source, keyHolder);
+    return true;
+}
+
+bool LookupControl::takeAnswer(const SearchAnswer& answer, int loadEvent)
+{
+    if (answer.success) {
+        loaded_ = true;
+        primaryKey_ = answer.primaryKey;
+        host_.RaiseEvent(loadEvent);
+        return true;
+    }
+    clearDescription();
+    loaded_ = false;
+    primaryKey_.clear();
+    return false;
+}
+
 LookupControl::SearchAnswer LookupControl::raiseSearch(int searchEvent, eSource source, QString* keyHolder)
 {
     QVariantList arguments{std::exchange(offeredKey_, QString()), false, qint32(source)};
@@ -345,6 +368,12 @@ void LookupControl::writeBackKeepingCaret(FlatEdit& box, const std::function<voi
         box.setSelStart(start);
         box.setSelLength(length);
     }
+}
+
+void CodeLookupControl::applyCodeFont(const Font& font)
+{
+    lookup::copyCodeFont(codeBox_->font(), font);
+    host_.PropertyChanged(QStringLiteral("CodeFont"));
 }
 
 void CodeLookupControl::applyCodeSize(qint16 size, float unit)

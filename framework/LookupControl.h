@@ -159,6 +159,14 @@ protected:
     // Raises Search with an empty key and no success; reads the slots back as the
     // container would, the key first: a `keyHolder` has it even when Success then fails to read.
     SearchAnswer raiseSearch(int searchEvent, eSource source, QString* keyHolder = nullptr);
+    // The search a key in the search box starts (false: the key starts none).
+    bool searchFromKey(qint16 KeyCode, int searchEvent, SearchAnswer& answer, QString* keyHolder = nullptr);
+    // A search's answer taken by a lookup with a primary key: the record loaded
+    // (Load raised), or the description, Loaded and the key cleared, in that
+    // order. True when the record was found.
+    bool takeAnswer(const SearchAnswer& answer, int loadEvent);
+    // The description emptied, as the lookup's own setDescription("") does.
+    virtual void clearDescription() = 0;
     // ForceSearch: the key's search, as if the key were pressed in the search box.
     void forceSearch(eSource Source);
     // The "F3" button of the lookups with a code: the F3 key's search.
@@ -174,6 +182,7 @@ protected:
     OleColor codeBackColorSetting_ = 0;
     OleColor descriptionBackColorSetting_ = 0;
     QString fieldPkey_;
+    QString primaryKey_; // the lookups with a PrimaryKey property
     bool fillZeros_ = false;
     bool loaded_ = false;
     bool showF3_ = false;
@@ -213,6 +222,8 @@ protected:
     using LookupControl::LookupControl;
     // The code box `size` steps of `unit` twips wide, the row laid out again.
     void applyCodeSize(qint16 size, float unit);
+    // The code box's font copied from `font` attribute by attribute, then CodeFont told.
+    void applyCodeFont(const Font& font);
 };
 
 } // namespace zev

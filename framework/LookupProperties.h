@@ -116,6 +116,47 @@ ClassDescriptor descriptor(const QString& className, float width, float height, 
     return c;
 }
 
+// A font assigned attribute by attribute, in one of the two orders the lookups
+// copy a font in, each read from the source as it is at that step (a Font may
+// be its own target's object).
+enum class FontAttribute { Name, Bold, Italic, Size, Strikethrough, Charset, Underline, Weight };
+inline const FontDesc& fontNow(const FontDesc& source) { return source; }
+inline FontDesc fontNow(const Font& source) { return source.value(); }
+
+template <class Source>
+void copyFont(Font& target, const Source& source, std::initializer_list<FontAttribute> order)
+{
+    for (FontAttribute attribute : order) {
+        const FontDesc now = fontNow(source);
+        switch (attribute) {
+        case FontAttribute::Name: target.setName(now.name); break;
+        case FontAttribute::Bold: target.setBold(now.bold); break;
+        case FontAttribute::Italic: target.setItalic(now.italic); break;
+        case FontAttribute::Size: target.setSize(now.size); break;
+        case FontAttribute::Strikethrough: target.setStrikethrough(now.strikethrough); break;
+        case FontAttribute::Charset: target.setCharset(now.charset); break;
+        case FontAttribute::Underline: target.setUnderline(now.underline); break;
+        case FontAttribute::Weight: target.setWeight(now.weight); break;
+        }
+    }
+}
+
+// The code box's order (and the code lookup's description panel's).
+template <class Source>
+void copyCodeFont(Font& target, const Source& source)
+{
+    using A = FontAttribute;
+    copyFont(target, source, {A::Name, A::Bold, A::Italic, A::Size, A::Strikethrough, A::Charset, A::Underline, A::Weight});
+}
+
+// The description box's order.
+template <class Source>
+void copyDescriptionFont(Font& target, const Source& source)
+{
+    using A = FontAttribute;
+    copyFont(target, source, {A::Bold, A::Charset, A::Italic, A::Name, A::Size, A::Strikethrough, A::Underline, A::Weight});
+}
+
 // The three orders, each a list of keys separated by spaces.
 Properties ordered(std::vector<Property> properties, const QString& initOrder,
                    const QString& readOrder, const QString& writeOrder);

@@ -120,22 +120,18 @@ ZEVPersistCombo::~ZEVPersistCombo() = default;
 
 // ---- Lifecycle ------------------------------------------------------------
 
-void ZEVPersistCombo::Initialize()
-{
-    ControlCode_ = &txtCode;
-    ControlDescription_ = &txtDescription;
-    ControlSearch_ = &cmdSearch;
-    ControlListing_ = &cboListing;
-    ControlRemoveItem_ = &cmdRemoveItem;
-}
+void ZEVPersistCombo::Initialize() { linkParts(true); }
 
-void ZEVPersistCombo::Terminate()
+void ZEVPersistCombo::Terminate() { linkParts(false); }
+
+// The Control... properties reach the parts from Initialize to Terminate.
+void ZEVPersistCombo::linkParts(bool linked)
 {
-    ControlCode_ = nullptr;
-    ControlDescription_ = nullptr;
-    ControlSearch_ = nullptr;
-    ControlListing_ = nullptr;
-    ControlRemoveItem_ = nullptr;
+    ControlCode_ = linked ? &txtCode : nullptr;
+    ControlDescription_ = linked ? &txtDescription : nullptr;
+    ControlSearch_ = linked ? &cmdSearch : nullptr;
+    ControlListing_ = linked ? &cboListing : nullptr;
+    ControlRemoveItem_ = linked ? &cmdRemoveItem : nullptr;
 }
 
 void ZEVPersistCombo::Resize()
@@ -211,38 +207,9 @@ void ZEVPersistCombo::setCode(const QString& sValor)
     host_.PropertyChanged(QStringLiteral("Code"));
 }
 
-// Attribute by attribute, each read from the source as it is at that moment, so
-// that a font given its own object ends as the attribute copies leave it.
-template <typename Source>
-void ZEVPersistCombo::copyCodeFont(Font& target, const Source& source)
-{
-    target.setName(source.Name());
-    target.setBold(source.Bold());
-    target.setItalic(source.Italic());
-    target.setSize(source.Size());
-    target.setStrikethrough(source.Strikethrough());
-    target.setCharset(source.Charset());
-    target.setUnderline(source.Underline());
-    target.setWeight(source.Weight());
-}
-
-template <typename Source>
-void ZEVPersistCombo::copyDescriptionFont(Font& target, const Source& source)
-{
-    target.setBold(source.Bold());
-    target.setCharset(source.Charset());
-    target.setItalic(source.Italic());
-    target.setName(source.Name());
-    target.setSize(source.Size());
-    target.setStrikethrough(source.Strikethrough());
-    target.setUnderline(source.Underline());
-    target.setWeight(source.Weight());
-}
-
 void ZEVPersistCombo::setCodeFont(const Font& fValor)
 {
-    copyCodeFont(txtCode.font(), fValor);
-    host_.PropertyChanged(QStringLiteral("CodeFont"));
+    applyCodeFont(fValor);
 }
 
 void ZEVPersistCombo::setCodeFont(const FontDesc& fValor)
@@ -291,7 +258,7 @@ void ZEVPersistCombo::setDescription(const QString& sValor)
 
 void ZEVPersistCombo::setDescriptionFont(const Font& fValor)
 {
-    copyDescriptionFont(txtDescription.font(), fValor);
+    lookup::copyDescriptionFont(txtDescription.font(), fValor);
     host_.PropertyChanged(QStringLiteral("DescriptionFont"));
 }
 
@@ -421,10 +388,9 @@ void ZEVPersistCombo::searchBox_KeyDown(qint16& KeyCode, qint16& Shift)
     Q_UNUSED(Shift); // Shift, Ctrl or Alt held with the key still counts
     // Any key in the code box forgets the key of the last search.
     PendingPrimaryKey_.clear();
-    eSource source;
-    if (!beginSearch(KeyCode, source))
+    SearchAnswer answer;
+    if (!searchFromKey(KeyCode, EvSearch, answer, &PendingPrimaryKey_))
         return;
-    const SearchAnswer answer = raiseSearch(EvSearch, source, &PendingPrimaryKey_);
     if (answer.success) {
         loaded_ = true;
         host_.RaiseEvent(EvLoad);

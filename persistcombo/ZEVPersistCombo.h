@@ -95,6 +95,7 @@ public:
     void setDuplicateRefusal(std::function<void()> refused) { duplicateRefusal_ = std::move(refused); }
 
 protected:
+    void clearDescription() override { setDescription(QString()); }
     const PersistedProperties& persisted() const override;
     void searchBox_KeyDown(qint16& KeyCode, qint16& Shift) override; // the code box's: the search
     void arrangeSearchButton(bool show) override;
@@ -104,10 +105,7 @@ private:
     static QString ComposeEntry(bool showCode, const QString& sCode, const QString& sDescription,
                                 const QString& sPrimaryKey);
     bool CanAddItem(const QString& sDescription, const QString& sCode, const QString& sPrimaryKey) const;
-    template <typename Source>
-    static void copyCodeFont(Font& target, const Source& source);
-    template <typename Source>
-    static void copyDescriptionFont(Font& target, const Source& source);
+    void linkParts(bool linked);
 
     // Widget event handlers.
     void txtCode_Change();
