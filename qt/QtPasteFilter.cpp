@@ -124,7 +124,8 @@ void QtPasteFilter::endDrag()
 
 bool QtPasteFilter::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != line_)
+    // By identity, the parent: a QLineEdit being destroyed is only a QWidget by then.
+    if (watched != parent())
         return false;
     switch (event->type()) {
     case QEvent::ContextMenu: return contextMenu(static_cast<QContextMenuEvent*>(event));

@@ -246,14 +246,14 @@ bool QtSuggestions::eventFilter(QObject* watched, QEvent* event)
     case QEvent::ShortcutOverride: {
         // A window's shortcut on these keys (a dialog's Escape) waits until the list is closed.
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (watched == box_ && (key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_Escape)) {
+        if (watched == parent() && (key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_Escape)) {
             event->accept();
             return true;
         }
         return false;
     }
     case QEvent::KeyPress:
-        return watched == box_ && keyPress(static_cast<QKeyEvent*>(event));
+        return watched == parent() && keyPress(static_cast<QKeyEvent*>(event));
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::Wheel:
@@ -266,7 +266,8 @@ bool QtSuggestions::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Resize:
     case QEvent::WindowDeactivate:
         // The list would stand apart from its box.
-        if (watched == box_ || watched == box_->window())
+        // The box by identity (its parent): while it is destroyed it is only a QWidget.
+        if (watched == parent() || watched == static_cast<QWidget*>(parent())->window())
             close();
         return false;
     default:
