@@ -12,7 +12,7 @@ using namespace zev::testing;
 
 namespace {
 
-// Codes filled with zeros to three digits; the host knows 001 to 009 (key K001...).
+// The host knows codes 1 to 9 (key K1...).
 struct Products {
     QWidget window;
     ZEVPersistComboWidget* list = new ZEVPersistComboWidget(&window);
@@ -26,8 +26,6 @@ struct Products {
 
     Products()
     {
-        list->setFillZeros(true);
-        list->setCodeMaxLength(3);
         QObject::connect(list, &ZEVPersistComboWidget::Search, [this](QString& key, bool& success, eSource&) {
             if (const int n = list->Code().toInt(); n >= 1 && n <= 9) {
                 list->setDescription(QStringLiteral("Produto ") + list->Code());
@@ -63,7 +61,7 @@ TEST(CodeListPaste, EveryCodeIsSearchedAndOneMessageSumsUpTheAddedTheNotFoundAnd
         SCOPED_TRACE(t.pasted);
         Products f;
         if (*t.before)
-            f.list->AddItem(QStringLiteral("x"), QStringLiteral("K00") + QLatin1String(t.before));
+            f.list->AddItem(QStringLiteral("x"), QStringLiteral("K") + QLatin1String(t.before));
         pasteWays().front().second(f.code, QString::fromUtf8(t.pasted));
         EXPECT_EQ(f.list->count(), t.count);
         EXPECT_EQ(f.shown, QStringList{QString::fromUtf8(t.summary)});
@@ -77,7 +75,7 @@ TEST(CodeListPaste, EachWayInTakesTheListAndTheWarningForATypedRepeatComesBackAf
         SCOPED_TRACE(name);
         Products f;
         pasteInto(f.code, QStringLiteral("1\n99\n"));
-        f.list->AddItem(QStringLiteral("Produto 001"), QStringLiteral("K001")); // as typed: refused
+        f.list->AddItem(QStringLiteral("Produto 1"), QStringLiteral("K1")); // as typed: refused
         EXPECT_EQ(f.shown, QStringList({QStringLiteral("1 item adicionado. Não encontrado: 99."),
                                         QStringLiteral("ATENÇÃO! Este item já foi adicionado na lista de filtro.")}));
     }
