@@ -123,41 +123,28 @@ void LookupControl::setFieldPkey(const QString& sValor)
     host_.PropertyChanged(QStringLiteral("FieldPkey"));
 }
 
-bool LookupControl::FontBold() const { return fonts_.front()->Bold(); }
-
-void LookupControl::setFontBold(bool bValor)
+void LookupControl::setEveryFont(void (Font::*set)(bool), bool value, const QString& key)
 {
     for (Font* font : fonts_)
-        font->setBold(bValor);
-    host_.PropertyChanged(QStringLiteral("FontBold"));
+        (font->*set)(value);
+    host_.PropertyChanged(key);
 }
+
+bool LookupControl::FontBold() const { return fonts_.front()->Bold(); }
+
+void LookupControl::setFontBold(bool bValor) { setEveryFont(&Font::setBold, bValor, QStringLiteral("FontBold")); }
 
 bool LookupControl::FontItalic() const { return fonts_.front()->Italic(); }
 
-void LookupControl::setFontItalic(bool bValor)
-{
-    for (Font* font : fonts_)
-        font->setItalic(bValor);
-    host_.PropertyChanged(QStringLiteral("FontItalic"));
-}
+void LookupControl::setFontItalic(bool bValor) { setEveryFont(&Font::setItalic, bValor, QStringLiteral("FontItalic")); }
 
 bool LookupControl::FontStrikethrough() const { return fonts_.front()->Strikethrough(); }
 
-void LookupControl::setFontStrikethrough(bool bValor)
-{
-    for (Font* font : fonts_)
-        font->setStrikethrough(bValor);
-    host_.PropertyChanged(QStringLiteral("FontStrikethrough"));
-}
+void LookupControl::setFontStrikethrough(bool bValor) { setEveryFont(&Font::setStrikethrough, bValor, QStringLiteral("FontStrikethrough")); }
 
 bool LookupControl::FontUnderline() const { return fonts_.front()->Underline(); }
 
-void LookupControl::setFontUnderline(bool bValor)
-{
-    for (Font* font : fonts_)
-        font->setUnderline(bValor);
-    host_.PropertyChanged(QStringLiteral("FontUnderline"));
-}
+void LookupControl::setFontUnderline(bool bValor) { setEveryFont(&Font::setUnderline, bValor, QStringLiteral("FontUnderline")); }
 
 qint32 LookupControl::FontSize() const { return VariantConvert::toLong(QVariant(fonts_.front()->Size())); }
 

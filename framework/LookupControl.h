@@ -188,6 +188,8 @@ protected:
     bool showF3_ = false;
 
 private:
+    // One attribute set on every font of the lookup's parts, then `key` told.
+    void setEveryFont(void (Font::*set)(bool), bool value, const QString& key);
     std::vector<Widget*> widgets_;
     std::vector<Box> boxes_;
     std::vector<std::function<void(OleColor)>> plainParts_;
