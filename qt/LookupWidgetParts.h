@@ -130,11 +130,28 @@ QtSuggestions* bindSuggestions(W* self, ZEVControlWidgetPrivate& p, C& (W::*cont
     ZEV_LOOKUP_COLOR(Widget, control, DescriptionForeColor)                                                          \
     ZEV_LOOKUP_VALUE(Widget, control, bool, FillZeros)
 
-// The type-ahead accessors, passed to the widget's QtSuggestions.
-#define ZEV_LOOKUP_SUGGESTIONS(Widget)                                                                               \
-    void Widget::setSuggestionModel(QAbstractItemModel* model) { suggestions_->setModel(model); }                    \
-    QAbstractItemModel* Widget::suggestionModel() const { return suggestions_->model(); }                            \
-    int Widget::suggestionDelay() const { return suggestions_->delay(); }                                            \
-    void Widget::setSuggestionDelay(int ms) { suggestions_->setDelay(ms); }                                          \
-    int Widget::suggestionMinLength() const { return suggestions_->minLength(); }                                    \
-    void Widget::setSuggestionMinLength(int length) { suggestions_->setMinLength(length); }
+// The type-ahead accessors, passed to the widget's QtSuggestions. Type-ahead
+// is off until a model is set, so the QtSuggestions is made by the first
+// write: a form of many lookups without type-ahead does not pay for it.
+#define ZEV_LOOKUP_SUGGESTIONS(Widget, control, box, textRole)                                                       \
+    void Widget::setSuggestionModel(QAbstractItemModel* model)                                                       \
+    {                                                                                                                \
+        if (model || suggestions_)                                                                                   \
+            ZEV_LOOKUP_TYPE_AHEAD(Widget, control, box, textRole).setModel(model);                                   \
+    }                                                                                                                \
+    QAbstractItemModel* Widget::suggestionModel() const { return suggestions_ ? suggestions_->model() : nullptr; }   \
+    int Widget::suggestionDelay() const { return suggestions_ ? suggestions_->delay() : QtSuggestions::DefaultDelay; } \
+    void Widget::setSuggestionDelay(int ms) { ZEV_LOOKUP_TYPE_AHEAD(Widget, control, box, textRole).setDelay(ms); }  \
+    int Widget::suggestionMinLength() const                                                                          \
+    {                                                                                                                \
+        return suggestions_ ? suggestions_->minLength() : QtSuggestions::DefaultMinLength;                           \
+    }                                                                                                                \
+    void Widget::setSuggestionMinLength(int length)                                                                  \
+    {                                                                                                                \
+        ZEV_LOOKUP_TYPE_AHEAD(Widget, control, box, textRole).setMinLength(length);                                  \
+    }
+
+// The widget's QtSuggestions, made now if it is not yet.
+#define ZEV_LOOKUP_TYPE_AHEAD(Widget, control, box, textRole)                                                        \
+    (*(suggestions_ ? suggestions_                                                                                   \
+                    : (suggestions_ = ::zev::lookup::bindSuggestions(this, d(), &Widget::control, box, textRole))))

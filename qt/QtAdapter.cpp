@@ -173,7 +173,7 @@ bool QtAdapter::handleEvent(QObject* watched, QEvent* event)
             break;
         case QEvent::FontChange:
             if (host_)
-                Q_EMIT host_->partFontChanged();
+                host_->tellPartFontChanged();
             break;
         default:
             break;

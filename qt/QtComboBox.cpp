@@ -36,7 +36,6 @@ QtComboBox::QtComboBox(const WidgetDesign& design, const FontDesc& font, QWidget
 {
     QComboBox* c = widget();
     c->setEditable(false);
-    c->setProperty("zevAppearance", appearance_);
     if (design.backColor)
         backColor_ = *design.backColor;
     foreColor_ = design.foreColor;
@@ -144,7 +143,7 @@ void QtComboBox::Clear()
 void QtComboBox::itemsChanged()
 {
     if (QtControlHost* host = controlHost())
-        Q_EMIT host->partContentChanged();
+        host->tellPartContentChanged();
 }
 
 QString QtComboBox::List(qint32 index) const
@@ -166,7 +165,7 @@ void QtComboBox::setAppearance(qint16 appearance)
 {
     QWidget* w = widget();
     if (appearance == appearance_)
-        return; // the property (a style sheet may select on it) holds it already
+        return; // at its default a part has no zevAppearance property: making one per part is dear
     appearance_ = appearance;
     w->setProperty("zevAppearance", appearance);
 }

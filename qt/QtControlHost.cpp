@@ -87,6 +87,8 @@ void QtControlHost::PropertyChanged(const QString& key)
         if (window->windowTitle().contains(QLatin1String("[*]")))
             window->setWindowModified(true);
     }
+    if (listener_)
+        listener_->propertyChanged(key);
     Q_EMIT propertyChanged(key);
 }
 
@@ -104,7 +106,23 @@ void QtControlHost::RaiseEvent(int number, QVariantList& arguments)
         int& depth;
         ~DepthGuard() { --depth; }
     } guard{eventDepth_};
+    if (listener_)
+        listener_->eventRaised(number, arguments);
     Q_EMIT eventRaised(number, arguments);
+}
+
+void QtControlHost::tellPartFontChanged()
+{
+    if (listener_)
+        listener_->partFontChanged();
+    Q_EMIT partFontChanged();
+}
+
+void QtControlHost::tellPartContentChanged()
+{
+    if (listener_)
+        listener_->partContentChanged();
+    Q_EMIT partContentChanged();
 }
 
 void QtControlHost::setBackColor(OleColor color)
@@ -271,7 +289,9 @@ void QtControlHost::applyGeometry()
 
 void QtControlHost::reportError(int number, const QString& description)
 {
-    if (isSignalConnected(QMetaMethod::fromSignal(&QtControlHost::errorRaised)))
+    if (listener_)
+        listener_->errorRaised(number, description);
+    else if (isSignalConnected(QMetaMethod::fromSignal(&QtControlHost::errorRaised)))
         Q_EMIT errorRaised(number, description);
     else
         qWarning("%s: error %d: %s", qPrintable(ControlName()), number, qPrintable(description));

@@ -93,6 +93,25 @@ public:
     void holdWrites(bool hold);
     bool holdingWrites() const { return holding_; }
 
+    // The owner told by direct calls of what happens inside (the widget that
+    // made the host): one pointer instead of five connections per control on
+    // a form. The signals below go out as well; errors go to the listener only.
+    class Listener {
+    public:
+        virtual void eventRaised(int number, QVariantList& arguments) = 0;
+        virtual void propertyChanged(const QString& key) = 0;
+        virtual void errorRaised(int number, const QString& description) = 0;
+        virtual void partFontChanged() = 0;
+        virtual void partContentChanged() = 0;
+
+    protected:
+        ~Listener() = default;
+    };
+    void setListener(Listener* listener) { listener_ = listener; }
+    // A part's font, or what a part shows, changed (see the signals).
+    void tellPartFontChanged();
+    void tellPartContentChanged();
+
     // The accessible texts last written on the surface or one of its parts,
     // so that a text the application set is told apart (see QtAccessibility).
     struct AccessibleTexts {
@@ -113,6 +132,7 @@ Q_SIGNALS:
     void partContentChanged();
 
 private:
+    Listener* listener_ = nullptr;
     QPointer<QWidget> surface_;
     FontDesc defaultFont_;
     OleColor backColor_ = Colors::ButtonFace;

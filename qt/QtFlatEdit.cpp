@@ -86,7 +86,6 @@ QtFlatEdit::QtFlatEdit(const WidgetDesign& design, const FontDesc& font, QWidget
     QLineEdit* e = widget();
     e->setValidator(new LengthLimit(*this, context()));
     e->setAlignment(toQtAlignment(alignment_));
-    e->setProperty("zevAppearance", appearance_);
     if (design.foreColor)
         foreColor_ = *design.foreColor;
     if (design.backColor)
@@ -183,7 +182,7 @@ void QtFlatEdit::setAppearance(qint16 appearance)
 {
     QWidget* w = widget();
     if (appearance == appearance_)
-        return; // the property (a style sheet may select on it) holds it already
+        return; // at its default a part has no zevAppearance property: making one per part is dear
     appearance_ = appearance;
     w->setProperty("zevAppearance", appearance);
 }

@@ -15,7 +15,6 @@ QtPushButton::QtPushButton(const WidgetDesign& design, const FontDesc& font, QWi
     b->setAutoDefault(true); // Enter on the focused button clicks it
     if (!design.focusOnClick)
         b->setFocusPolicy(Qt::TabFocus);
-    b->setProperty("zevAppearance", appearance_);
     recolor();
     b->setFont(QtFonts::toQFont(font_.value()));
     font_.onChanged = [this] {
@@ -29,7 +28,7 @@ void QtPushButton::setAppearance(qint16 appearance)
 {
     QWidget* w = widget();
     if (appearance == appearance_)
-        return; // the property (a style sheet may select on it) holds it already
+        return; // at its default a part has no zevAppearance property: making one per part is dear
     appearance_ = appearance;
     w->setProperty("zevAppearance", appearance);
 }

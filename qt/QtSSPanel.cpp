@@ -37,7 +37,7 @@ void QtSSPanel::setCaption(const QString& caption)
 {
     widget()->setText(caption);
     if (QtControlHost* host = controlHost())
-        Q_EMIT host->partContentChanged();
+        host->tellPartContentChanged();
 }
 
 void QtSSPanel::setBackColor(OleColor color)

@@ -14,8 +14,6 @@ ZEVCodeDescriptionWidget::ZEVCodeDescriptionWidget(QWidget* parent) : ZEVControl
     // The description takes the width a layout gives.
     lookup::bindLookup(this, d(), &ZEVCodeDescriptionWidget::codeDescription, {QStringLiteral("panDescription")});
     d().bindEvent(this, &ZEVCodeDescriptionWidget::CodeChange);
-    suggestions_ = lookup::bindSuggestions(this, d(), &ZEVCodeDescriptionWidget::codeDescription, QStringLiteral("txtCode"),
-                                           SuggestionCodeRole);
 }
 
 ZEVCodeDescription& ZEVCodeDescriptionWidget::codeDescription() const { return static_cast<ZEVCodeDescription&>(control()); }
@@ -30,6 +28,6 @@ QPushButton* ZEVCodeDescriptionWidget::ControlSearch() const { return qobject_ca
 ZEV_LOOKUP_SHARED(ZEVCodeDescriptionWidget, codeDescription)
 ZEV_LOOKUP_CODE_ROW(ZEVCodeDescriptionWidget, codeDescription)
 ZEV_LOOKUP_VALUE(ZEVCodeDescriptionWidget, codeDescription, QString, PrimaryKey)
-ZEV_LOOKUP_SUGGESTIONS(ZEVCodeDescriptionWidget)
+ZEV_LOOKUP_SUGGESTIONS(ZEVCodeDescriptionWidget, codeDescription, QStringLiteral("txtCode"), SuggestionCodeRole)
 
 } // namespace zev

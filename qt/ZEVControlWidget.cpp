@@ -116,6 +116,34 @@ ZEVControlWidgetPrivate::ZEVControlWidgetPrivate(ZEVControlWidget& widget, const
 {
 }
 
+// Nothing outside can be connected to a widget still being made.
+void ZEVControlWidgetPrivate::propertyChanged(const QString& key)
+{
+    if (constructed)
+        notify(key);
+}
+
+void ZEVControlWidgetPrivate::errorRaised(int number, const QString& description)
+{
+    if (q.isSignalConnected(QMetaMethod::fromSignal(&ZEVControlWidget::errorRaised)))
+        Q_EMIT q.errorRaised(number, description);
+    else
+        qWarning("%s: error %d: %s", qPrintable(host->ControlName()), number, qPrintable(description));
+}
+
+void ZEVControlWidgetPrivate::partFontChanged()
+{
+    showControlFont();
+    scheduleRefit();
+}
+
+// While the control is made (a list filled item by item), once at the end.
+void ZEVControlWidgetPrivate::partContentChanged()
+{
+    if (constructed)
+        describe(false);
+}
+
 ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QWidget* parent,
                                    const std::function<void(Control&)>& prepare)
     : QWidget(parent), d_(std::make_unique<ZEVControlWidgetPrivate>(*this, descriptor))
@@ -128,38 +156,8 @@ ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QWidget* p
     // can watch its parts yet: they give the Qt widgets their last writes only.
     d.host = std::make_unique<QtControlHost>(this, FontDesc(), QtControlHost::Writes::Held);
     QtControlHost* host = d.host.get();
-    connect(host, &QtControlHost::eventRaised, this, [&d](int n, QVariantList& a) { d.dispatch(n, a); },
-            Qt::DirectConnection);
-    // Nothing outside can be connected to a widget still being made.
-    connect(
-        host, &QtControlHost::propertyChanged, this,
-        [&d](const QString& key) {
-            if (d.constructed)
-                d.notify(key);
-        },
-        Qt::DirectConnection);
-    connect(
-        host, &QtControlHost::errorRaised, this,
-        [this, host](int number, const QString& description) {
-            if (isSignalConnected(QMetaMethod::fromSignal(&ZEVControlWidget::errorRaised)))
-                Q_EMIT errorRaised(number, description);
-            else
-                qWarning("%s: error %d: %s", qPrintable(host->ControlName()), number, qPrintable(description));
-        },
-        Qt::DirectConnection);
-    connect(host, &QtControlHost::partFontChanged, this, [&d] {
-        d.showControlFont();
-        d.scheduleRefit();
-    });
+    host->setListener(&d);
     QtAccessibility::installFactory();
-    // While the control is made (a list filled item by item), once at the end.
-    connect(
-        host, &QtControlHost::partContentChanged, this,
-        [&d] {
-            if (d.constructed)
-                d.describe(false);
-        },
-        Qt::DirectConnection);
     // A container places a new control at its design size.
     host->setScaleSize(descriptor.designWidth, descriptor.designHeight);
     try {

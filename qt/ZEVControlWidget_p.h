@@ -28,9 +28,17 @@ namespace zev {
 
 class QtFlatEdit;
 
-class ZEVControlWidgetPrivate {
+class ZEVControlWidgetPrivate : public QtControlHost::Listener {
 public:
     ZEVControlWidgetPrivate(ZEVControlWidget& widget, const ClassDescriptor& descriptor);
+    virtual ~ZEVControlWidgetPrivate() = default;
+
+    // QtControlHost::Listener: the host's news, as the widget's signals.
+    void eventRaised(int number, QVariantList& arguments) override { dispatch(number, arguments); }
+    void propertyChanged(const QString& key) override;
+    void errorRaised(int number, const QString& description) override;
+    void partFontChanged() override;
+    void partContentChanged() override;
 
     // The Qt host of a control widget: the library's and its tests' way in.
     static QtControlHost& hostOf(const ZEVControlWidget& widget) { return *widget.d_->host; }

@@ -17,8 +17,6 @@ ZEVDescriptionOnlyWidget::ZEVDescriptionOnlyWidget(QWidget* parent) : ZEVControl
     p.applyFont = [this](const QFont& font) { descriptionOnly().setFont(QtFonts::fromQFont(font, descriptionOnly().Font().value())); };
     p.controlFont = [this] { return ZEVControlWidgetPrivate::toQFont(descriptionOnly().Font()); };
     p.showControlFont();
-    suggestions_ = lookup::bindSuggestions(this, p, &ZEVDescriptionOnlyWidget::descriptionOnly,
-                                           QStringLiteral("txtDescription"), Qt::DisplayRole);
 }
 
 ZEVDescriptionOnly& ZEVDescriptionOnlyWidget::descriptionOnly() const { return static_cast<ZEVDescriptionOnly&>(control()); }
@@ -32,6 +30,6 @@ ZEV_LOOKUP_SHARED(ZEVDescriptionOnlyWidget, descriptionOnly)
 ZEV_LOOKUP_COLOR(ZEVDescriptionOnlyWidget, descriptionOnly, BackColor)
 ZEV_LOOKUP_COLOR(ZEVDescriptionOnlyWidget, descriptionOnly, ForeColor)
 ZEV_LOOKUP_VALUE(ZEVDescriptionOnlyWidget, descriptionOnly, QString, PrimaryKey)
-ZEV_LOOKUP_SUGGESTIONS(ZEVDescriptionOnlyWidget)
+ZEV_LOOKUP_SUGGESTIONS(ZEVDescriptionOnlyWidget, descriptionOnly, QStringLiteral("txtDescription"), Qt::DisplayRole)
 
 } // namespace zev

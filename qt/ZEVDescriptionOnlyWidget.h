@@ -134,7 +134,7 @@ Q_SIGNALS:
     void suggestionMinLengthChanged(int length);
 
 private:
-    QtSuggestions* suggestions_;
+    QtSuggestions* suggestions_ = nullptr;
 };
 
 } // namespace zev
