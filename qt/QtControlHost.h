@@ -1,8 +1,8 @@
 #pragma once
 
 #include "framework/ControlHost.h"
+#include "qt/QtSmallMap.h"
 
-#include <QHash>
 #include <QObject>
 #include <QSizeF>
 #include <QPointer>
@@ -137,8 +137,8 @@ private:
     FontDesc defaultFont_;
     OleColor backColor_ = Colors::ButtonFace;
     std::vector<std::unique_ptr<Widget>> widgets_;
-    QHash<const Widget*, QSizeF> designSizes_;
-    mutable QHash<const QWidget*, AccessibleTexts> accessibleTexts_;
+    QtSmallMap<const Widget*, QSizeF> designSizes_;
+    mutable QtSmallMap<const QWidget*, AccessibleTexts> accessibleTexts_;
     double fitX_ = 1;
     double fitY_ = 1;
     float scaleWidth_ = -1;

@@ -516,9 +516,8 @@ void ZEVControlWidgetPrivate::dispatch(int number, QVariantList& arguments)
 {
     const EventInfo* event = descriptor.event(number);
     Q_EMIT q.eventRaised(event ? event->name : QStringLiteral("Event%1").arg(number), arguments);
-    const auto found = typed.constFind(number);
-    if (found != typed.constEnd())
-        found.value()(arguments);
+    if (const auto* handler = typed.find(number))
+        (*handler)(arguments);
 }
 
 void ZEVControlWidgetPrivate::notify(const QString& key)

@@ -13,7 +13,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QHash>
 #include <QMetaMethod>
 #include <QSizeF>
 #include <functional>
@@ -50,7 +49,7 @@ public:
     const ClassDescriptor& descriptor;
     std::unique_ptr<QtControlHost> host;
     std::unique_ptr<Control> control;
-    QHash<int, std::function<void(QVariantList&)>> typed;
+    QtSmallMap<int, std::function<void(QVariantList&)>> typed;
     bool initialized = false;
     bool constructed = false; // the widget's constructor has ended: others may listen
     bool reportsFailures = false;
