@@ -24,6 +24,7 @@
 #include <QDoubleValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QLocale>
 #include <QPushButton>
 #include <QTest>
@@ -82,6 +83,7 @@ void searchButton(QWidget* parent, const QRect& geometry)
 struct NumericLook {
     QString text;
     Qt::Alignment alignment;
+    QPalette palette; // blue on white, as the control paints a positive value
 };
 
 const NumericLook& numericShown()
@@ -91,12 +93,12 @@ const NumericLook& numericShown()
         auto* w = new ZEVNumericWidget(&parent);
         parent.show();
         const QLineEdit* edit = w->findChild<QLineEdit*>();
-        return edit ? NumericLook{edit->text(), edit->alignment()} : NumericLook{};
+        return edit ? NumericLook{edit->text(), edit->alignment(), edit->palette()} : NumericLook{};
     }();
     return look;
 }
 
-// A numeric field built by hand: the field's text, alignment and a validator in the locale.
+// A numeric field built by hand: the field's text, colours, alignment and a validator in the locale.
 QWidget* plainNumeric(QWidget* parent)
 {
     auto* w = new QWidget(parent);
@@ -105,6 +107,7 @@ QWidget* plainNumeric(QWidget* parent)
     edit->setFont(font("Tahoma"));
     edit->setAlignment(numericShown().alignment);
     edit->setValidator(new QDoubleValidator(edit));
+    edit->setPalette(numericShown().palette);
     edit->setText(numericShown().text);
     edit->setGeometry(0, 0, 76, 35);
     return w;

@@ -104,4 +104,25 @@ QColor readableText(std::optional<OleColor> text, QPalette::ColorRole textRole, 
     return contrast(Qt::black, b) >= contrast(Qt::white, b) ? QColor(Qt::black) : QColor(Qt::white);
 }
 
+void setBackground(QPalette& target, QPalette::ColorRole role, OleColor color, const QPalette& palette)
+{
+    if (!Colors::isSystemColor(color)) {
+        target.setColor(role, toQColor(color, palette));
+        return;
+    }
+    const QPalette::ColorRole own = systemRole(color);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        target.setColor(group, role, palette.color(group, own));
+}
+
+void setText(QPalette& target, QPalette::ColorRole textRole, std::optional<OleColor> text, std::optional<OleColor> back,
+             QPalette::ColorRole backRole, const QPalette& palette)
+{
+    const QColor colour = readableText(text, textRole, back, backRole, palette);
+    const QPalette::ColorRole themed = text && Colors::isSystemColor(*text) ? systemRole(*text) : textRole;
+    const bool fixed = (text && !Colors::isSystemColor(*text)) || colour != palette.color(QPalette::Active, themed);
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+        target.setColor(group, textRole, fixed ? colour : palette.color(group, themed));
+}
+
 } // namespace zev::QtColors

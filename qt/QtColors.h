@@ -32,6 +32,16 @@ constexpr double ReadableContrast = 4.5;
 // or two of the theme, are kept as they are.
 QColor readableText(std::optional<OleColor> text, QPalette::ColorRole textRole, std::optional<OleColor> back,
                     QPalette::ColorRole backRole, const QPalette& palette);
+
+// Paints role with color in every colour group. A system colour takes each
+// group's own colour for it, the disabled look included, so a part left at
+// its system colours keeps the palette it inherits (and costs no write).
+void setBackground(QPalette& target, QPalette::ColorRole role, OleColor color, const QPalette& palette);
+// Paints textRole, in the active and inactive groups (disabled text keeps the
+// theme's greyed colour), with readableText's colour; where that is the
+// theme's own, with each group's.
+void setText(QPalette& target, QPalette::ColorRole textRole, std::optional<OleColor> text, std::optional<OleColor> back,
+             QPalette::ColorRole backRole, const QPalette& palette);
 } // namespace QtColors
 
 } // namespace zev

@@ -163,11 +163,9 @@ void QtComboBox::setListIndex(qint32 index)
 
 void QtComboBox::setAppearance(qint16 appearance)
 {
-    QWidget* w = widget();
-    if (appearance == appearance_)
-        return; // at its default a part has no zevAppearance property: making one per part is dear
+    widget(); // fails as a write to a destroyed widget does
+    // Kept, not drawn: the Qt style draws a part alike, flat or 3D.
     appearance_ = appearance;
-    w->setProperty("zevAppearance", appearance);
 }
 
 void QtComboBox::setBackColor(OleColor color)
@@ -183,15 +181,11 @@ void QtComboBox::applyColors()
         return;
     QPalette p = w->palette();
     const QPalette app = QGuiApplication::palette();
-    const QColor back = QtColors::toQColor(backColor_, app);
-    p.setColor(QPalette::Base, back);
-    p.setColor(QPalette::Button, back);
+    QtColors::setBackground(p, QPalette::Base, backColor_, app);
+    QtColors::setBackground(p, QPalette::Button, backColor_, app);
     // The theme's text stays the theme's unless it would not read on a fixed background.
-    const QColor text = QtColors::readableText(foreColor_, QPalette::ButtonText, backColor_, QPalette::Button, app);
-    const bool own = foreColor_ || text != app.color(QPalette::Active, QPalette::ButtonText);
-    for (auto role : {QPalette::Text, QPalette::ButtonText})
-        for (auto group : {QPalette::Active, QPalette::Inactive})
-            p.setColor(group, role, own ? text : app.color(group, role));
+    QtColors::setText(p, QPalette::Text, foreColor_, backColor_, QPalette::Button, app);
+    QtColors::setText(p, QPalette::ButtonText, foreColor_, backColor_, QPalette::Button, app);
     writePalette(*w, p);
 }
 

@@ -84,12 +84,8 @@ void QtDateTimePicker::applyColors()
     QPalette p = w->palette();
     const QPalette app = QGuiApplication::palette();
     if (backColor_)
-        p.setColor(QPalette::Base, QtColors::toQColor(*backColor_, app));
-    if (foreColor_ || backColor_) {
-        const QColor text = QtColors::readableText(foreColor_, QPalette::Text, backColor_, QPalette::Base, app);
-        p.setColor(QPalette::Active, QPalette::Text, text);
-        p.setColor(QPalette::Inactive, QPalette::Text, text);
-    }
+        QtColors::setBackground(p, QPalette::Base, *backColor_, app);
+    QtColors::setText(p, QPalette::Text, foreColor_, backColor_, QPalette::Base, app);
     writePalette(*w, p);
 }
 

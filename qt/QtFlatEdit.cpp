@@ -180,11 +180,9 @@ void QtFlatEdit::setText(const QString& text)
 
 void QtFlatEdit::setAppearance(qint16 appearance)
 {
-    QWidget* w = widget();
-    if (appearance == appearance_)
-        return; // at its default a part has no zevAppearance property: making one per part is dear
+    widget(); // fails as a write to a destroyed widget does
+    // Kept, not drawn: the Qt style draws a part alike, flat or 3D.
     appearance_ = appearance;
-    w->setProperty("zevAppearance", appearance);
 }
 
 void QtFlatEdit::setLocked(bool locked)
@@ -291,11 +289,8 @@ void QtFlatEdit::applyColors()
         return;
     QPalette p = w->palette();
     const QPalette app = QGuiApplication::palette();
-    p.setColor(QPalette::Base, QtColors::toQColor(backColor_, app));
-    // Disabled text keeps the theme's greyed colour.
-    const QColor text = QtColors::readableText(foreColor_, QPalette::Text, backColor_, QPalette::Base, app);
-    p.setColor(QPalette::Active, QPalette::Text, text);
-    p.setColor(QPalette::Inactive, QPalette::Text, text);
+    QtColors::setBackground(p, QPalette::Base, backColor_, app);
+    QtColors::setText(p, QPalette::Text, foreColor_, backColor_, QPalette::Base, app);
     writePalette(*w, p);
 }
 

@@ -37,12 +37,9 @@ void QtLabel::applyColors()
         return;
     QPalette p = w->palette();
     const QPalette app = QGuiApplication::palette();
-    p.setColor(QPalette::Window, QtColors::toQColor(backColor_, app));
+    QtColors::setBackground(p, QPalette::Window, backColor_, app);
     // The theme's text stays the theme's unless it would not read on a fixed background.
-    const QColor text = QtColors::readableText(foreColor_, QPalette::WindowText, backColor_, QPalette::Window, app);
-    const bool own = foreColor_ || text != app.color(QPalette::Active, QPalette::WindowText);
-    for (auto group : {QPalette::Active, QPalette::Inactive})
-        p.setColor(group, QPalette::WindowText, own ? text : app.color(group, QPalette::WindowText));
+    QtColors::setText(p, QPalette::WindowText, foreColor_, backColor_, QPalette::Window, app);
     writePalette(*w, p);
 }
 

@@ -26,11 +26,9 @@ QtPushButton::QtPushButton(const WidgetDesign& design, const FontDesc& font, QWi
 
 void QtPushButton::setAppearance(qint16 appearance)
 {
-    QWidget* w = widget();
-    if (appearance == appearance_)
-        return; // at its default a part has no zevAppearance property: making one per part is dear
+    widget(); // fails as a write to a destroyed widget does
+    // Kept, not drawn: the Qt style draws a part alike, flat or 3D.
     appearance_ = appearance;
-    w->setProperty("zevAppearance", appearance);
 }
 
 void QtPushButton::applyColors()
@@ -41,12 +39,8 @@ void QtPushButton::applyColors()
     QPalette p = w->palette();
     const QPalette app = QGuiApplication::palette();
     if (backColor_)
-        p.setColor(QPalette::Button, QtColors::toQColor(*backColor_, app));
-    if (foreColor_ || backColor_) {
-        const QColor text = QtColors::readableText(foreColor_, QPalette::ButtonText, backColor_, QPalette::Button, app);
-        p.setColor(QPalette::Active, QPalette::ButtonText, text);
-        p.setColor(QPalette::Inactive, QPalette::ButtonText, text);
-    }
+        QtColors::setBackground(p, QPalette::Button, *backColor_, app);
+    QtColors::setText(p, QPalette::ButtonText, foreColor_, backColor_, QPalette::Button, app);
     writePalette(*w, p);
 }
 

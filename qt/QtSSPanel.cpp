@@ -59,9 +59,8 @@ void QtSSPanel::applyColors()
         return;
     QPalette p = w->palette();
     const QPalette app = QGuiApplication::palette();
-    p.setColor(QPalette::Window, QtColors::toQColor(backColor_, app));
-    p.setColor(QPalette::WindowText,
-               QtColors::readableText(foreColor_, QPalette::WindowText, backColor_, QPalette::Window, app));
+    QtColors::setBackground(p, QPalette::Window, backColor_, app);
+    QtColors::setText(p, QPalette::WindowText, foreColor_, backColor_, QPalette::Window, app);
     writePalette(*w, p);
 }
 
