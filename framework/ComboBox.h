@@ -27,7 +27,8 @@ public:
     virtual qint32 ListCount() const = 0;
     /// The selected item's index, -1 for none.
     virtual qint32 ListIndex() const = 0;
-    virtual void setListIndex(qint32 index) = 0; ///< Selects an item (-1: none) and raises Click; outside -1..ListCount-1 fails with 380.
+    /// Selects an item (-1: none) and raises Click; outside -1..ListCount-1 fails with 380.
+    virtual void setListIndex(qint32 index) = 0;
     /// The index of the item added last.
     virtual qint32 NewIndex() const = 0;
     /// Hands the items' texts to @p visit in list order, a run of consecutive items per call, until visit

@@ -97,7 +97,8 @@ public:
     struct PersistedProperty {
         QString key; ///< The key in the property bag.
         QVariant defaultValue; ///< The value a missing key reads as, and that is not stored.
-        std::function<void(LookupControl&, const QVariant&)> load; ///< Applies a stored value through the control's setter.
+        /// Applies a stored value through the control's setter.
+        std::function<void(LookupControl&, const QVariant&)> load;
         std::function<QVariant(LookupControl&)> save; ///< The value the control stores.
         bool font = false; ///< Whether it is a font (stored with no default).
     };
@@ -105,7 +106,11 @@ public:
     /// WriteProperties writes them.
     struct PersistedProperties {
         std::vector<PersistedProperty> properties; ///< The properties.
-        std::vector<size_t> initOrder, readOrder, writeOrder; ///< Indexes into #properties, in each call's order.
+        /** @{ */
+        /// Indexes into #properties, in the order InitProperties sets, ReadProperties reads and WriteProperties
+        /// writes them.
+        std::vector<size_t> initOrder, readOrder, writeOrder;
+        /** @} */
     };
 
 protected:
@@ -138,7 +143,8 @@ protected:
         FlatEdit* codeBox = nullptr;         ///< Lookups with a code only.
         std::vector<Widget*> widgets;        ///< Every widget, in the order Enabled reaches them.
         std::vector<Box> boxes;              ///< The boxes with a colour setting.
-        std::vector<std::function<void(OleColor)>> plainParts; ///< Back colours: white while locked, the button face while disabled.
+        /// Back colours of parts without a setting: white while locked, the button face while disabled.
+        std::vector<std::function<void(OleColor)>> plainParts;
         std::vector<Font*> fonts;            ///< The fonts the Font... attributes set, the first one read.
         Font* descriptionFont = nullptr;     ///< Lookups with a code only.
         ColourPart descriptionColours;       ///< Lookups with a code only.
@@ -159,37 +165,33 @@ protected:
 
     /// The code box's text (lookups with a code).
     QString Code() const;
-    /** @{ */
     /// The code box's background; default white. White while locked, the button face while disabled.
     OleColor CodeBackColor() const;
+    /// Sets the code box's background colour, kept and shown unless locked or disabled; then CodeBackColor is told.
     void setCodeBackColor(OleColor ocValor);
-    /** @} */
     /// The code box's font object: changing it changes the box at once.
     Font& CodeFont();
-    /** @{ */
     /// The code box's text colour; default black.
     OleColor CodeForeColor() const;
+    /// Sets the code box's text colour; then CodeForeColor is told.
     void setCodeForeColor(OleColor ocValor);
-    /** @} */
     /// The most characters the code box takes (0: no limit), and the length FillZeros fills to; default 4.
     qint16 CodeMaxLength() const;
-    /** @{ */
     /// The description part's background; the button face while disabled.
     OleColor DescriptionBackColor() const;
+    /// Sets the description part's background colour, kept and shown unless disabled (or locked, where the
+    /// part shows that); then DescriptionBackColor is told.
     void setDescriptionBackColor(OleColor ocValor);
-    /** @} */
     /// The description part's font object: changing it changes the part at once.
     Font& DescriptionFont();
-    /** @{ */
     /// The description part's text colour; default black.
     OleColor DescriptionForeColor() const;
+    /// Sets the description part's text colour; then DescriptionForeColor is told.
     void setDescriptionForeColor(OleColor ocValor);
-    /** @} */
-    /** @{ */
     /// Whether a search first fills the code with zeros in front up to CodeMaxLength; default false.
     bool FillZeros() const { return fillZeros_; }
+    /// Sets whether a search first fills the code with zeros.
     void setFillZeros(bool bValor) { fillZeros_ = bValor; }
-    /** @} */
 
     /// A box's back colour: the setting kept, shown unless the lookup is locked (white, where the box shows
     /// that) or disabled (button face, likewise); then @p key is told.
