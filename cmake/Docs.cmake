@@ -30,15 +30,15 @@ set(ZEV_DOCS_DOXYFILE ${PROJECT_BINARY_DIR}/docs/Doxyfile)
 configure_file(docs/Doxyfile.in ${ZEV_DOCS_DOXYFILE} @ONLY)
 
 set(zev_docs_dir ${PROJECT_BINARY_DIR}/docs)
-set(zev_docs_run ${CMAKE_COMMAND} -DDOXYGEN=${ZEV_DOXYGEN} -DQHELPGENERATOR=${ZEV_QHELPGENERATOR}
-    -DDOXYFILE=${ZEV_DOCS_DOXYFILE} -P ${PROJECT_SOURCE_DIR}/cmake/RunDoxygen.cmake)
+set(zev_docs_run ${CMAKE_COMMAND} -DDOXYGEN=${ZEV_DOXYGEN} -DDOXYFILE=${ZEV_DOCS_DOXYFILE})
+set(zev_docs_script -P ${PROJECT_SOURCE_DIR}/cmake/RunDoxygen.cmake)
 if(ZEV_DOXYGEN AND ZEV_QHELPGENERATOR)
   set(zev_docs_all "")
   if(ZEV_BUILD_DOCS)
     set(zev_docs_all ALL)
   endif()
   add_custom_command(OUTPUT ${zev_docs_dir}/html/index.html ${zev_docs_dir}/ZEVSuiteControls.qch
-    COMMAND ${zev_docs_run} -DOUTPUT=${zev_docs_dir}
+    COMMAND ${zev_docs_run} -DOUTPUT=${zev_docs_dir} ${zev_docs_script}
     DEPENDS ${zev_docs_sources} ${zev_docs_images} ${ZEV_DOCS_DOXYFILE} ${PROJECT_SOURCE_DIR}/cmake/RunDoxygen.cmake
     COMMENT "API reference: ${zev_docs_dir}/html and ZEVSuiteControls.qch"
     VERBATIM)
@@ -53,7 +53,7 @@ endif()
 
 if(ZEV_BUILD_TESTS)
   if(ZEV_DOXYGEN AND ZEV_QHELPGENERATOR)
-    add_test(NAME Docs.Complete COMMAND ${zev_docs_run} -DOUTPUT=${PROJECT_BINARY_DIR}/docs-check)
+    add_test(NAME Docs.Complete COMMAND ${zev_docs_run} -DOUTPUT=${PROJECT_BINARY_DIR}/docs-check ${zev_docs_script})
   else()
     add_test(NAME Docs.Complete
       COMMAND sh -c "echo 'SKIPPED: needs doxygen and qhelpgenerator (scripts/setup installs them)'; exit 77")

@@ -1,7 +1,14 @@
 # Builds the API reference into OUTPUT (html/ and ZEVSuiteControls.qch) and
 # fails on any Doxygen warning (an undocumented public member among them) and
 # on an enumerator without documentation, which Doxygen does not warn about.
-# -DDOXYGEN=... -DQHELPGENERATOR=... -DDOXYFILE=... -DOUTPUT=...
+# Quiet when all is well; on a failure it prints what Doxygen and qhelpgenerator said.
+# -DDOXYGEN=... -DDOXYFILE=... -DOUTPUT=...
+cmake_minimum_required(VERSION 3.24)
+foreach(v DOXYGEN DOXYFILE OUTPUT)
+  if(NOT ${v})
+    message(FATAL_ERROR "RunDoxygen.cmake: -D${v}=... is missing (give the -D options before -P)")
+  endif()
+endforeach()
 file(REMOVE_RECURSE ${OUTPUT}/html ${OUTPUT}/xml ${OUTPUT}/ZEVSuiteControls.qch)
 # qhelpgenerator wants a runtime folder of the user's own (CI runs without one).
 set(runtime ${OUTPUT}/runtime)
@@ -11,9 +18,9 @@ get_filename_component(workdir ${DOXYFILE} DIRECTORY)
 execute_process(
   COMMAND ${CMAKE_COMMAND} -E env ZEV_DOCS_OUTPUT=${OUTPUT} XDG_RUNTIME_DIR=${runtime} ${DOXYGEN} ${DOXYFILE}
   WORKING_DIRECTORY ${workdir}
-  RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
 if(rc)
-  message(FATAL_ERROR "doxygen failed (${rc}): every public member needs documentation\n${out}")
+  message(FATAL_ERROR "${out}\ndoxygen failed (${rc}): every public member needs documentation, and a warning fails the build")
 endif()
 
 # Enumerators of public and protected enums, each with a description.
