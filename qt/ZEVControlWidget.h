@@ -105,9 +105,8 @@ Q_SIGNALS:
     /// Every event of the control, before its typed signal: by-reference
     /// arguments come back in @p arguments as the receivers left them.
     void eventRaised(const QString& name, QVariantList& arguments);
-    /// The control reported a change of the property @p name (a write by the
-    /// program or a saved form); the property's own `...Changed` signal, where
-    /// it has one, follows.
+    /// The control reported a change of the property @p name: a write through its setter, by the program,
+    /// a saved form or the control itself. The property's own `...Changed` signal, where it has one, follows.
     void propertyChanged(const QString& name);
     /// A failure in a handler run by Qt's event delivery (a key, a click, a
     /// resize), or of a write or method while reportsFailures() is set.
