@@ -82,9 +82,8 @@ private:
     Control* control_ = nullptr;
 };
 
-// The widget of a design, of the kind the caller expects.
-template <typename W>
 /// The widget of a design, of the kind the caller expects; a widget of another kind fails with 13.
+template <typename W>
 W& createWidget(ControlHost& host, const WidgetDesign& design);
 
 } // namespace zev

@@ -114,8 +114,8 @@ public:
     Widget* widget(const QString& name) const;
     /// The control's widgets, in tab order.
     const std::vector<std::unique_ptr<Widget>>& widgets() const { return widgets_; }
-    template <typename W>
     /// The widget of this name as a @p W; none of that kind fails with 5.
+    template <typename W>
     W& widgetAs(const QString& name) const
     {
         auto* w = dynamic_cast<W*>(widget(name));

@@ -13,10 +13,9 @@ void testHostMoveFocus(TestHost* host, Widget* widget);
 /// @p widget can no longer hold the focus (hidden or disabled): the host lets it go.
 void testHostNoLongerFocusable(TestHost* host, Widget* widget);
 
-// Geometry, visibility, enabling and focus shared by the in-memory widgets.
-template <typename Interface>
 /// Geometry, visibility, enabling and focus shared by the in-memory widgets; @p Interface is the widget
 /// contract implemented (FlatEdit, ComboBox...).
+template <typename Interface>
 class TestWidgetBase : public Interface {
 public:
     /// A widget placed and shown as @p design says, enabled, served by @p host.
