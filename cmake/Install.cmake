@@ -2,7 +2,8 @@
 #   runtime  the shared libraries (libZEVSuiteControlsCore.so.1, libZEVSuiteControls.so.1)
 #   devel    the public headers under include/ZEVSuiteControls, the .so links, the test
 #            kit archive, the CMake package (find_package(ZEVSuiteControls) gives ZEV::core,
-#            ZEV::testkit and, when built, ZEV::qt) and the pkg-config files
+#            ZEV::testkit and, when built, ZEV::qt), the pkg-config files and, when
+#            built, the API reference (cmake/Docs.cmake)
 #   designer the Qt Designer plugin (designer/CMakeLists.txt)
 #   demo     zev-demo (demo/CMakeLists.txt)
 include(GNUInstallDirs)

@@ -1,7 +1,8 @@
 # Debian packages (CPack DEB), one per install component; scripts/package
 # builds them with the prefix /usr:
 #   libzevsuitecontrols1                 runtime: libZEVSuiteControlsCore.so.1, libZEVSuiteControls.so.1
-#   libzevsuitecontrols-dev              devel: headers, .so links, the test kit, CMake and pkg-config files, zev-migrate
+#   libzevsuitecontrols-dev              devel: headers, .so links, the test kit, CMake and pkg-config files, zev-migrate,
+#                                        the API reference (html/, ZEVSuiteControls.qch) when built (cmake/Docs.cmake)
 #   zevsuitecontrols-designer-plugin     designer: the plugin, in Qt's designer plugin folder
 #   zevsuitecontrols-demo                demo: zev-demo
 # The dependencies are written out (the Qt runtime packages of Debian 12, and
@@ -76,7 +77,8 @@ Headers under /usr/include/ZEVSuiteControls, the CMake package (find_package(ZEV
 ZEV::core, ZEV::qt, ZEV::testkit), the pkg-config files ZEVSuiteControlsCore,\n\
 ZEVSuiteControls and ZEVSuiteControlsTestKit, the test kit: an in-memory host\n\
 and widgets for headless tests of host forms, and zev-migrate, which brings the\n\
-legacy host's form files (.frm/.frx) across as Qt Designer forms.")
+legacy host's form files (.frm/.frx) across as Qt Designer forms; the API\n\
+reference in HTML and as a Qt Help file for Qt Creator and Qt Assistant.")
 
 set(CPACK_DEBIAN_DESIGNER_PACKAGE_NAME zevsuitecontrols-designer-plugin)
 set(CPACK_DEBIAN_DESIGNER_PACKAGE_SECTION devel)

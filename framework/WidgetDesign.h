@@ -10,25 +10,25 @@
 
 namespace zev {
 
-// One widget of a control's (or form's) design layout, in twips. Fields left
-// empty take the widget layer's defaults. Widgets are listed in tab order.
+/// One widget of a control's (or form's) design layout, in twips. Fields left empty take the widget layer's
+/// defaults. Widgets are listed in tab order.
 struct WidgetDesign {
-    QString name;
-    WidgetKind kind = WidgetKind::FlatEdit;
-    float left = 0;
-    float top = 0;
-    float width = 0;
-    float height = 0;
-    QString caption;                       // button, panel and label captions
-    std::optional<FontDesc> font;          // the control's font when empty
-    std::optional<OleColor> foreColor;
-    std::optional<OleColor> backColor;
-    bool visible = true;
-    // False for a button that leaves the focus where it is when clicked (it is
-    // reached by Tab only), so that a code typed just before survives the click.
+    QString name; ///< The widget's name ("txtCode").
+    WidgetKind kind = WidgetKind::FlatEdit; ///< Its kind.
+    float left = 0; ///< Its distance from the left edge.
+    float top = 0; ///< Its distance from the top edge.
+    float width = 0; ///< Its width.
+    float height = 0; ///< Its height.
+    QString caption;                       ///< Button, panel and label captions.
+    std::optional<FontDesc> font;          ///< The control's font when empty.
+    std::optional<OleColor> foreColor; ///< Its text colour, if not the widget layer's.
+    std::optional<OleColor> backColor; ///< Its background colour, if not the widget layer's.
+    bool visible = true; ///< Whether it is shown at first.
+    /// False for a button that leaves the focus where it is when clicked (it is reached by Tab only), so that
+    /// a code typed just before survives the click.
     bool focusOnClick = true;
 
-    // One entry of a design layout.
+    /// One entry of a design layout.
     static WidgetDesign make(const QString& name, WidgetKind kind, float left, float top, float width, float height,
                              const FontDesc& font = FontDesc(), const QString& caption = QString())
     {
@@ -45,22 +45,22 @@ struct WidgetDesign {
     }
 };
 
-// A control's design: its surface and its widgets.
+/// A control's design: its surface and its widgets.
 struct ControlDesign {
-    float width = 0;
-    float height = 0;
-    FontDesc font;
-    std::vector<WidgetDesign> widgets;
+    float width = 0; ///< The surface's width in twips.
+    float height = 0; ///< The surface's height in twips.
+    FontDesc font; ///< The control's font.
+    std::vector<WidgetDesign> widgets; ///< Its widgets, in tab order.
 };
 
-// A form of the library's own (the about form).
+/// A form of the library's own (the about form).
 struct FormDesign {
-    QString name;
-    QString caption;
-    float clientWidth = 0;
-    float clientHeight = 0;
-    FontDesc font;
-    std::vector<WidgetDesign> widgets;
+    QString name; ///< The form's name.
+    QString caption; ///< Its window title.
+    float clientWidth = 0; ///< Its client area's width in twips.
+    float clientHeight = 0; ///< Its client area's height in twips.
+    FontDesc font; ///< The form's font.
+    std::vector<WidgetDesign> widgets; ///< Its widgets, in tab order.
 };
 
 } // namespace zev

@@ -7,8 +7,10 @@
 
 namespace zev {
 
+/// An in-memory drop-down list that keeps the widget contract (ComboBox) to the letter.
 class TestComboBox : public TestWidgetBase<ComboBox> {
 public:
+    /// The list of @p design, in @p font, served by @p host.
     TestComboBox(const WidgetDesign& design, const FontDesc& font, TestHost* host);
 
     QString Text() const override;
@@ -27,8 +29,9 @@ public:
     OleColor BackColor() const override { return backColor_; }
     void setBackColor(OleColor color) override { backColor_ = color; }
 
+    /// The items, in list order.
     const QStringList& items() const { return items_; }
-    // A selection by the user; raises Click.
+    /// A selection by the user; raises Click.
     void userSelect(qint32 index);
 
 private:

@@ -5,10 +5,11 @@
 
 namespace zev {
 
-// An in-memory edit box that keeps the widget contract to the letter and can
-// be typed into as a user would.
+/// An in-memory edit box that keeps the widget contract (FlatEdit) to the letter and can be typed into as a
+/// user would.
 class TestFlatEdit : public TestWidgetBase<FlatEdit> {
 public:
+    /// The box of @p design, in @p font, served by @p host.
     TestFlatEdit(const WidgetDesign& design, const FontDesc& font, TestHost* host);
 
     QString Text() const override { return text_; }
@@ -31,12 +32,16 @@ public:
     OleColor BackColor() const override { return backColor_; }
     void setBackColor(OleColor color) override { backColor_ = color; }
 
-    // The selected text, for tests.
+    /// The selected text, for tests.
     QString selectedText() const { return text_.mid(selStart_, selLength_); }
 
-    // User input, delivered with KeyDown, KeyPress and KeyUp. The host's user
-    // actions call these after giving the box the focus.
+    /// The user types @p c: KeyDown, KeyPress (whose KeyAscii may change or cancel it), the edit with its
+    /// Change, KeyUp. TestHost::type() calls it after giving the box the focus.
     void userTypeChar(QChar c);
+    /// The user presses a key (zev::KeyCodes, zev::ShiftBits): KeyDown; then, for a key that types a
+    /// character (a digit, a letter, Space, Backspace, Enter, Escape), KeyPress and its edit, else the key's
+    /// own effect (Delete, the arrows, Home, End); then KeyUp. TestHost::pressKey() calls it after giving the
+    /// box the focus.
     void userPressKey(qint16 keyCode, qint16 shift);
 
 private:

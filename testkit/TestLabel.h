@@ -5,8 +5,10 @@
 
 namespace zev {
 
+/// An in-memory label; it never takes the focus.
 class TestLabel : public TestWidgetBase<Label> {
 public:
+    /// The label of @p design, served by @p host.
     TestLabel(const WidgetDesign& design, TestHost* host) : TestWidgetBase<Label>(design, host), caption_(design.caption)
     {
         if (design.backColor)
@@ -17,6 +19,7 @@ public:
     void setCaption(const QString& caption) override { caption_ = caption; }
     OleColor BackColor() const override { return backColor_; }
     void setBackColor(OleColor color) override { backColor_ = color; }
+    /// False: a label takes no focus.
     bool focusable() const override { return false; }
 
 private:

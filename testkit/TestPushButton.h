@@ -5,8 +5,10 @@
 
 namespace zev {
 
+/// An in-memory button, clicked with TestHost::click().
 class TestPushButton : public TestWidgetBase<PushButton> {
 public:
+    /// The button of @p design, in @p font, served by @p host.
     TestPushButton(const WidgetDesign& design, const FontDesc& font, TestHost* host)
         : TestWidgetBase<PushButton>(design, host), caption_(design.caption), font_(font),
           focusOnClick_(design.focusOnClick)
@@ -18,6 +20,7 @@ public:
     qint16 Appearance() const override { return appearance_; }
     void setAppearance(qint16 appearance) override { appearance_ = appearance; }
     Font& font() override { return font_; }
+    /// Whether a click moves the focus to the button (WidgetDesign::focusOnClick).
     bool focusOnClick() const { return focusOnClick_; }
 
 private:

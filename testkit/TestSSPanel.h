@@ -5,8 +5,10 @@
 
 namespace zev {
 
+/// An in-memory text panel; it never takes the focus.
 class TestSSPanel : public TestWidgetBase<SSPanel> {
 public:
+    /// The panel of @p design, in @p font, served by @p host.
     TestSSPanel(const WidgetDesign& design, const FontDesc& font, TestHost* host)
         : TestWidgetBase<SSPanel>(design, host), caption_(design.caption), font_(font)
     {
@@ -23,6 +25,7 @@ public:
     OleColor ForeColor() const override { return foreColor_; }
     void setForeColor(OleColor color) override { foreColor_ = color; }
     Font& font() override { return font_; }
+    /// False: a panel takes no focus.
     bool focusable() const override { return false; }
 
 private:
