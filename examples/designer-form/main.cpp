@@ -1,7 +1,7 @@
 // An order filter drawn in Qt Designer: OrderFilterForm.ui places the five
 // controls in a form layout with their labels and sets their design-time
 // properties; uic turns it into Ui::OrderFilterForm (CMAKE_AUTOUIC). The code
-// below only answers the lookups.
+// below only answers the customer and product lookups.
 //
 // On a desktop it opens the form. Without a screen (QT_QPA_PLATFORM=offscreen,
 // as in CI) it checks that the form shows what the .ui says, types a customer
