@@ -25,7 +25,7 @@ QString trimBlanks(const QString& s) { return modFunctions::TrimSpaces(s).toStri
 // bound takes the first second after it, so a selection still gives a period.
 QDateTime localTime(const QDate& date, const QTime& time, Side side)
 {
-    constexpr qint64 Day = 24 * 60 * 60;
+    constexpr qint64 Day = qint64(24) * 60 * 60;
     const qint64 wall = QDateTime(date, time, Qt::UTC).toSecsSinceEpoch();
     std::optional<QDateTime> first;
     std::optional<QDateTime> last;

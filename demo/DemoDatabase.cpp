@@ -98,6 +98,7 @@ void DemoDatabase::create()
 {
     QSqlDatabase db = QSqlDatabase::database(connection_);
     QSqlQuery q(db);
+    // NOLINTBEGIN(bugprone-suspicious-missing-comma): the long statements are split over two lines
     const char* ddl[] = {
         "DROP TABLE IF EXISTS itens",
         "DROP TABLE IF EXISTS pedidos",
@@ -115,6 +116,7 @@ void DemoDatabase::create()
         "CREATE TABLE itens (pedido INTEGER NOT NULL, linha INTEGER NOT NULL, produto TEXT NOT NULL,"
         " quantidade INTEGER NOT NULL, preco_centavos INTEGER NOT NULL, PRIMARY KEY (pedido, linha))",
     };
+    // NOLINTEND(bugprone-suspicious-missing-comma)
     // One transaction: tables, data and indexes appear together or not at all.
     if (!db.transaction())
         fail(QStringLiteral("cannot start storing the demo data"), db.lastError());

@@ -626,7 +626,8 @@ std::function<void()> DemoForm::readListsAndPeriods(const QJsonObject& lists, co
         const QJsonValue value = lists.value(list->objectName());
         if (!value.isUndefined() && !value.isArray())
             badFile(where, QStringLiteral("not a list"));
-        for (const QJsonValue& e : value.toArray()) {
+        const QJsonArray array = value.toArray();
+        for (const auto& e : array) {
             const QJsonObject o = e.toObject();
             if (!e.isObject() || !o.value(QStringLiteral("key")).isString() || !o.value(QStringLiteral("code")).isString()
                 || !o.value(QStringLiteral("description")).isString())
@@ -651,7 +652,7 @@ std::function<void()> DemoForm::readListsAndPeriods(const QJsonObject& lists, co
             const QJsonValue v = o.value(QLatin1String(name));
             if (v.isNull() || v.isUndefined())
                 return QDateTime();
-            const QDateTime d = QDateTime::fromString(v.toString(), IsoSeconds);
+            QDateTime d = QDateTime::fromString(v.toString(), IsoSeconds);
             if (!d.isValid())
                 badFile(where, QStringLiteral("%1 is not a date and time").arg(QLatin1String(name)));
             return d;

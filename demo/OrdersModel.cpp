@@ -19,7 +19,7 @@ QVariant OrdersModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid())
         return {};
-    const QVariant raw = QSqlQueryModel::data(index, Qt::DisplayRole);
+    QVariant raw = QSqlQueryModel::data(index, Qt::DisplayRole);
     switch (role) {
     case SortRole:
         return raw;

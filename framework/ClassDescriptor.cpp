@@ -58,6 +58,7 @@ std::vector<MemberInfo> buildMemberTable(const std::vector<MemberDecl>& declarat
 std::vector<EventInfo> buildEventTable(const std::vector<std::pair<QString, QStringList>>& declarations)
 {
     std::vector<EventInfo> table;
+    table.reserve(declarations.size());
     qint32 id = 1;
     for (const auto& d : declarations)
         table.push_back({id++, d.first, d.second});

@@ -415,7 +415,7 @@ private:
     QString css(const LegacyObject& o, const LegacyProperty& p, OleColor c)
     {
         bool fixed = false;
-        const QString value = cssColor(c, &fixed);
+        QString value = cssColor(c, &fixed);
         if (fixed)
             report_.add(p.line, QStringLiteral("%1.%2 = system colour %3: a style sheet cannot follow it; fixed at %4")
                                     .arg(o.name, p.name).arg(Colors::systemColorIndex(c)).arg(value));

@@ -255,7 +255,7 @@ QString declarationOf(const QList<Parameter>& parameters)
 
 QString signalPointer(const Signal& s)
 {
-    const QString pointer = QLatin1Char('&') + QLatin1String(s.cls->name) + QLatin1String("::") + s.name;
+    QString pointer = QLatin1Char('&') + QLatin1String(s.cls->name) + QLatin1String("::") + s.name;
     if (!s.overloaded)
         return pointer;
     return QLatin1String("qOverload<") + typesOf(s.parameters) + QLatin1String(">(") + pointer + QLatin1Char(')');

@@ -21,7 +21,7 @@ bool LegacyValue::asColor(quint32* out) const
         *out = color;
         return true;
     }
-    if (kind == Number && number >= -2147483648.0 && number <= 4294967295.0 && number == qint64(number)) {
+    if (kind == Number && number >= -2147483648.0 && number <= 4294967295.0 && number == double(qint64(number))) {
         *out = quint32(qint64(number));
         return true;
     }

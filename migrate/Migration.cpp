@@ -20,7 +20,7 @@ namespace zev {
 namespace {
 
 // Larger than any form the legacy designer writes; refused before it is read.
-constexpr qint64 MaxFormSize = 64 * 1024 * 1024;
+constexpr qint64 MaxFormSize = qint64(64) * 1024 * 1024;
 
 // A file of the legacy host's folder: its file system ignored case, so a
 // form may name "FORM1.FRX" for form1.frx.

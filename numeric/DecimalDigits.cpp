@@ -37,7 +37,7 @@ DecimalDigits DecimalDigits::fromDouble(double value)
         const double scaled = magnitude * kScale[places];
         if (scaled >= 1e15)
             break;
-        const auto integer = static_cast<unsigned long long>(scaled + 0.5);
+        const auto integer = static_cast<unsigned long long>(std::llround(scaled));
         if (integer == 0 || integer >= kTen15 || double(integer) / kScale[places] != magnitude)
             continue;
         r.setInteger(integer, -places);

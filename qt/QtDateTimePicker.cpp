@@ -24,6 +24,7 @@ public:
     using QDateTimeEdit::QDateTimeEdit;
 
 protected:
+    // NOLINTNEXTLINE(bugprone-parent-virtual-call): QDateTimeEdit's own moves between the sections
     bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
 };
 

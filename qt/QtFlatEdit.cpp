@@ -33,7 +33,7 @@ qint16 characterOf(qint16 keyCode, qint16 shift)
         return 0;
     const bool letter = keyCode >= 'A' && keyCode <= 'Z';
     if (shift & ShiftBits::Ctrl)
-        return letter ? qint16(keyCode - 'A' + 1) : 0;
+        return letter ? qint16(keyCode - 'A' + 1) : qint16(0);
     if (keyCode == KeyCodes::Back || keyCode == KeyCodes::Return || keyCode == KeyCodes::Escape
         || keyCode == KeyCodes::Space || (keyCode >= '0' && keyCode <= '9'))
         return keyCode;
@@ -456,7 +456,7 @@ bool QtFlatEdit::inputMethod(QInputMethodEvent* event)
     // Committed text of an input method is typed text: KeyPress for each character.
     if (!event->preeditString().isEmpty() || event->commitString().isEmpty() || event->replacementLength() != 0)
         return false;
-    const QString committed = event->commitString();
+    const QString& committed = event->commitString();
     QInputMethodEvent endComposition; // clears what the input method showed
     sendToWidget(endComposition);
     guarded([&] {

@@ -172,7 +172,8 @@ std::vector<SavedControl> parse(const QJsonObject& document, const QString& sour
         const QJsonValue properties = c.value(QStringLiteral("properties"));
         if (!properties.isArray())
             malformed(controlWhere, QStringLiteral("\"properties\" is not a list"));
-        for (const QJsonValue& p : properties.toArray()) {
+        const QJsonArray list = properties.toArray();
+        for (const auto& p : list) {
             if (!p.isObject() || !p.toObject().value(QStringLiteral("key")).isString())
                 malformed(controlWhere, QStringLiteral("a property without a key"));
             const QJsonObject property = p.toObject();

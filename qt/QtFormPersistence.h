@@ -51,7 +51,7 @@ public:
     static QMap<QString, ZEVControlWidget*> controlsOf(const QWidget& form);
 
     // Largest file load accepts.
-    static constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
+    static constexpr qint64 MaxFileSize = qint64(16) * 1024 * 1024;
 };
 
 } // namespace zev

@@ -14,7 +14,7 @@
 namespace zev {
 
 ZEVDateRangeWidget::ZEVDateRangeWidget(QWidget* parent, std::shared_ptr<const Clock> clock)
-    : ZEVControlWidget(ZEVDateRange::descriptor(), parent, [clock](Control& c) {
+    : ZEVControlWidget(ZEVDateRange::descriptor(), parent, [clock = std::move(clock)](Control& c) {
           if (clock)
               static_cast<ZEVDateRange&>(c).setClock(clock);
       })
