@@ -17,7 +17,7 @@ namespace {
 
 // Raised whenever the tables change: an older file is made again.
 constexpr int SchemaVersion = 2;
-const QString DateFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
+constexpr QLatin1String DateFormat("yyyy-MM-ddTHH:mm:ss");
 
 [[noreturn]] void fail(const QString& what, const QSqlError& error)
 {

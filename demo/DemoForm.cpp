@@ -67,7 +67,7 @@ QString csvField(const QString& text, QChar separator)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-const QString IsoSeconds = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
+constexpr QLatin1String IsoSeconds("yyyy-MM-ddTHH:mm:ss");
 
 [[noreturn]] void badFile(const QString& where, const QString& what)
 {

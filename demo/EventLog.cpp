@@ -21,7 +21,7 @@ QString describe(const QVariant& v)
 } // namespace
 
 namespace {
-const QString NoteIndent = QStringLiteral("    ");
+constexpr QLatin1String NoteIndent("    ");
 // A long session logs every keystroke; the view keeps the newest lines.
 constexpr int MaxBlocks = 5000;
 }

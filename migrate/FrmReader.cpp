@@ -9,6 +9,13 @@ namespace zev {
 
 namespace {
 
+// Compiled once: a form has a line of words per object and property group.
+const QRegularExpression& blanks()
+{
+    static const QRegularExpression re(QStringLiteral("\\s+"));
+    return re;
+}
+
 bool startsWithWord(const QString& line, QLatin1String word)
 {
     return line.startsWith(word, Qt::CaseInsensitive)
@@ -96,7 +103,7 @@ private:
             fail(at_ + 1, QStringLiteral("blocks nested more than %1 deep").arg(FrmReader::MaxDepth));
         LegacyObject object;
         object.line = int(at_ + 1);
-        const QStringList words = current().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        const QStringList words = current().split(blanks(), Qt::SkipEmptyParts);
         const qsizetype dot = words.size() == 3 ? words.at(1).indexOf(QLatin1Char('.')) : -1;
         if (dot <= 0 || dot == words.at(1).size() - 1)
             fail(object.line, QStringLiteral("expected Begin Library.Class name, found \"%1\"").arg(current().left(60)));
@@ -129,7 +136,7 @@ private:
             fail(at_ + 1, QStringLiteral("blocks nested more than %1 deep").arg(FrmReader::MaxDepth));
         LegacyGroup group;
         group.line = int(at_ + 1);
-        const QStringList words = current().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        const QStringList words = current().split(blanks(), Qt::SkipEmptyParts);
         if (words.size() < 2 || words.size() > 3)
             fail(group.line, QStringLiteral("expected BeginProperty Name [{GUID}]"));
         group.name = words.at(1);

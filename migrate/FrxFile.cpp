@@ -27,7 +27,7 @@ QByteArray FrxFile::slice(quint64 from, quint64 length, quint32 offset, const ch
 
 quint32 FrxFile::u8(quint64 at, quint32 offset) const
 {
-    return quint8(slice(at, 1, offset, "record")[0]);
+    return quint8(slice(at, 1, offset, "record").at(0));
 }
 
 quint32 FrxFile::u16(quint64 at, quint32 offset) const

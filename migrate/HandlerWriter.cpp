@@ -226,7 +226,8 @@ bool legacyHas(const LegacyObject& object, const QString& name)
 QString identifier(const QString& name)
 {
     QString out;
-    for (const QChar c : name.normalized(QString::NormalizationForm_D)) {
+    const QString decomposed = name.normalized(QString::NormalizationForm_D);
+    for (const QChar c : decomposed) {
         if (c.category() == QChar::Mark_NonSpacing)
             continue;
         const bool ascii = c.unicode() < 128 && (c.isLetterOrNumber() || c == QLatin1Char('_'));
@@ -359,10 +360,10 @@ HandlerWriter::Sources HandlerWriter::write(const LegacyForm& legacy, const UiFo
                                                        + QLatin1Char(')')));
             if (h.array)
                 h.parameters.append({QStringLiteral("int"), QStringLiteral("index")});
-            for (Parameter parameter : first->parameters) {
-                if (h.array && parameter.name == QLatin1String("index"))
-                    parameter.name += QLatin1Char('_');
+            for (const Parameter& parameter : first->parameters) {
                 h.parameters.append(parameter);
+                if (h.array && parameter.name == QLatin1String("index"))
+                    h.parameters.last().name += QLatin1Char('_');
             }
         }
 

@@ -13,7 +13,7 @@ namespace zev {
 
 namespace {
 
-const QString DuplicateWarning = QStringLiteral("ATENÇÃO! Este item já foi adicionado na lista de filtro.");
+QString duplicateWarning() { return QStringLiteral("ATENÇÃO! Este item já foi adicionado na lista de filtro."); }
 constexpr int MsgBoxExclamation = 48;
 constexpr QChar Space = QLatin1Char(' ');
 
@@ -311,7 +311,7 @@ void ZEVPersistCombo::AddItem(const QString& sDescription, const QString& sPrima
         if (duplicateRefusal_)
             duplicateRefusal_();
         else
-            host_.MsgBox(DuplicateWarning, MsgBoxExclamation, host_.ControlName());
+            host_.MsgBox(duplicateWarning(), MsgBoxExclamation, host_.ControlName());
         txtCode.SetFocus();
         return;
     }

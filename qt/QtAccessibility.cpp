@@ -229,7 +229,8 @@ QString shownBuddyText(const QWidget& widget)
                 shown.labels.append(label);
         if (!shown.forgetting) {
             shown.forgetting = true;
-            QTimer::singleShot(0, [] {
+            // It clears a global cache: no object whose end should cancel it.
+            QTimer::singleShot(0, [] { // clazy:exclude=connect-3arg-lambda
                 ShownLabels& s = shownLabels();
                 s = ShownLabels();
             });

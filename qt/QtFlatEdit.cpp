@@ -355,7 +355,7 @@ bool QtFlatEdit::keyPress(QKeyEvent* event)
         pressed_.insert(key, {keyCode, shift});
         if (typed) {
             // A typed character goes on whatever KeyDown left.
-            for (QChar c : text) {
+            for (QChar c : std::as_const(text)) {
                 qint16 keyAscii = qint16(c.unicode());
                 raiseKeyPress(keyAscii);
                 applyCharacter(keyAscii);

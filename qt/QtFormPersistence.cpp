@@ -18,17 +18,17 @@
 namespace zev {
 
 namespace {
-const QString FormatName = QStringLiteral("ZEVSuiteControls form");
+constexpr QLatin1String FormatName("ZEVSuiteControls form");
 constexpr int FormatVersion = 1;
 
 namespace Tag {
-const QString Integer = QStringLiteral("Integer");
-const QString Long = QStringLiteral("Long");
-const QString Single = QStringLiteral("Single");
-const QString Double = QStringLiteral("Double");
-const QString Boolean = QStringLiteral("Boolean");
-const QString String = QStringLiteral("String");
-const QString Font = QStringLiteral("Font");
+constexpr QLatin1String Integer("Integer");
+constexpr QLatin1String Long("Long");
+constexpr QLatin1String Single("Single");
+constexpr QLatin1String Double("Double");
+constexpr QLatin1String Boolean("Boolean");
+constexpr QLatin1String String("String");
+constexpr QLatin1String Font("Font");
 } // namespace Tag
 
 [[noreturn]] void malformed(const QString& where, const QString& what)

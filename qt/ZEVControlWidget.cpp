@@ -28,6 +28,9 @@
 #include <limits>
 #include <unordered_map>
 
+// The constructor's handlers take d, a reference to the private part the widget
+// owns, so it lives as long as the receiver: clazy:excludeall=lambda-in-connect
+
 namespace zev {
 
 namespace {
