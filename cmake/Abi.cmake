@@ -36,25 +36,17 @@ endif()
 set(headers ${WORK_DIR}/prefix/include/ZEVSuiteControls)
 
 # The internal API the core exports for the widget library: the classes and
-# namespaces marked ZEV_CORE_INTERNAL_EXPORT in its sources (the same rule as
-# tests/CheckExports.cmake), as they start a mangled name ("12NumberEngine").
+# namespaces marked ZEV_CORE_INTERNAL_EXPORT in its sources (cmake/InternalApi.cmake, as
+# tests/CheckExports.cmake reads them), as they start a mangled name ("12NumberEngine").
 file(GLOB core_headers ${SOURCE_DIR}/framework/*.h ${SOURCE_DIR}/numeric/*.h
      ${SOURCE_DIR}/codedescription/*.h ${SOURCE_DIR}/descriptiononly/*.h
      ${SOURCE_DIR}/persistcombo/*.h ${SOURCE_DIR}/daterange/*.h ${SOURCE_DIR}/library/*.h)
+include(${CMAKE_CURRENT_LIST_DIR}/InternalApi.cmake)
+zev_internal_api(names ${core_headers})
 set(internal "")
-foreach(header ${core_headers})
-  file(READ "${header}" text)
-  if(NOT text MATCHES "ZEV_CORE_INTERNAL_EXPORT")
-    continue()
-  endif()
-  string(REGEX MATCHALL "class ZEV_CORE_INTERNAL_EXPORT [A-Za-z_][A-Za-z0-9_]*|namespace [A-Za-z_][A-Za-z0-9_]* {" decls "${text}")
-  foreach(d ${decls})
-    string(REGEX REPLACE "^(class ZEV_CORE_INTERNAL_EXPORT|namespace) ([A-Za-z_][A-Za-z0-9_]*).*" "\\2" name "${d}")
-    if(NOT name STREQUAL "zev")
-      string(LENGTH "${name}" length)
-      list(APPEND internal "${length}${name}")
-    endif()
-  endforeach()
+foreach(name ${names})
+  string(LENGTH "${name}" length)
+  list(APPEND internal "${length}${name}")
 endforeach()
 list(REMOVE_DUPLICATES internal)
 list(SORT internal)
