@@ -22,10 +22,12 @@ private:
     QtAdapter& adapter_;
 };
 
-QtAdapter::QtAdapter(Widget& self, QWidget* widget, QtControlHost* host)
-    : self_(self), widget_(widget), host_(host), relay_(new Relay(*this)), holding_(host && host->holdingWrites())
+bool QtPartHook::adapterEvent(QObject* self, QEvent* event) { return adapter && adapter->handleEvent(self, event); }
+
+QtAdapter::QtAdapter(Widget& self, QWidget* widget, QtPartHook& hook, QtControlHost* host)
+    : self_(self), widget_(widget), hook_(hook), host_(host), holding_(host && host->holdingWrites())
 {
-    widget->installEventFilter(relay_);
+    hook_.adapter = this;
 }
 
 QtAdapter::~QtAdapter()
@@ -42,16 +44,22 @@ void QtAdapter::detach()
         return;
     detached_ = true;
     QtFocus::forget(self_);
-    delete relay_; // its connections and filters end with it
+    if (widget_)
+        hook_.adapter = nullptr;
+    for (const QMetaObject::Connection& c : connections_)
+        QObject::disconnect(c);
+    connections_.clear();
+    delete relay_; // the inner objects' filters end with it
     relay_ = nullptr;
 }
 
-QObject* QtAdapter::context() const { return relay_; }
-
 void QtAdapter::watch(QObject* object)
 {
-    if (relay_)
-        object->installEventFilter(relay_);
+    if (detached_)
+        return;
+    if (!relay_)
+        relay_ = new Relay(*this);
+    object->installEventFilter(relay_);
 }
 
 void QtAdapter::checkSize(float twips)

@@ -4,9 +4,11 @@
 #include "framework/OleColor.h"
 #include "framework/Widget.h"
 #include "framework/WidgetDesign.h"
+#include "qt/QtPart.h"
 
 #include <QObject>
 #include <QPointer>
+#include <QVarLengthArray>
 #include <QWidget>
 #include <functional>
 
@@ -19,7 +21,7 @@ class QtControlHost;
 // the border between Qt's event delivery and the library's handlers.
 class QtAdapter {
 public:
-    QtAdapter(Widget& self, QWidget* widget, QtControlHost* host);
+    QtAdapter(Widget& self, QWidget* widget, QtPartHook& hook, QtControlHost* host);
     virtual ~QtAdapter();
     QtAdapter(const QtAdapter&) = delete;
     QtAdapter& operator=(const QtAdapter&) = delete;
@@ -53,10 +55,15 @@ protected:
 
     // Extra event handling of a kind of widget; true consumes the event.
     virtual bool filterEvent(QObject* watched, QEvent* event);
-    // Watch another object (an inner widget) with the same filter.
+    // Watch another object (an inner widget) with the same handling.
     void watch(QObject* object);
-    // The receiver to connect Qt signals to, so connections end with the adapter.
-    QObject* context() const;
+    // Connects a signal of a part to a handler of the adapter: the connection
+    // ends when the adapter is detached or the part goes.
+    template <typename Sender, typename Signal, typename Handler>
+    void connectPart(Sender* sender, Signal signal, Handler handler)
+    {
+        connections_.append(QObject::connect(sender, signal, widget_.data(), std::move(handler)));
+    }
 
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true;
@@ -76,12 +83,15 @@ protected:
 
 private:
     class Relay;
+    friend class QtPartHook;
     bool handleEvent(QObject* watched, QEvent* event);
 
     Widget& self_;
     QPointer<QWidget> widget_;
+    QtPartHook& hook_;
     QtControlHost* host_;
-    Relay* relay_;
+    Relay* relay_ = nullptr; // made for the first inner object watched
+    QVarLengthArray<QMetaObject::Connection, 1> connections_;
     bool detached_ = false;
     bool recoloring_ = false;
     bool holding_ = false;
@@ -105,8 +115,10 @@ void forget(Widget& widget);
 template <typename Interface, typename QW>
 class QtWidgetBase : public Interface, public QtAdapter {
 public:
-    QtWidgetBase(const QString& name, QW* widget, QtControlHost* host)
-        : QtAdapter(static_cast<Widget&>(*this), widget, host), name_(name)
+    // The part is a QtPart of QW (or of a subclass of it).
+    template <typename Part>
+    QtWidgetBase(const QString& name, Part* widget, QtControlHost* host)
+        : QtAdapter(static_cast<Widget&>(*this), static_cast<QW*>(widget), *widget, host), name_(name)
     {
         widget->setObjectName(name);
     }

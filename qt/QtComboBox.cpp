@@ -32,7 +32,7 @@ QString entryAt(const QComboBox* c, int index)
 } // namespace
 
 QtComboBox::QtComboBox(const WidgetDesign& design, const FontDesc& font, QWidget* parent, QtControlHost* host)
-    : QtWidgetBase<ComboBox, QComboBox>(design.name, new QComboBox(parent), host), font_(font)
+    : QtWidgetBase<ComboBox, QComboBox>(design.name, new QtPart<QComboBox>(parent), host), font_(font)
 {
     QComboBox* c = widget();
     c->setEditable(false);
@@ -46,7 +46,7 @@ QtComboBox::QtComboBox(const WidgetDesign& design, const FontDesc& font, QWidget
             w->setFont(QtFonts::toQFont(font_.value()));
     };
     // activated comes from the user only, even when the same item is chosen again.
-    QObject::connect(c, &QComboBox::activated, context(), [this] { guarded([this] { raiseClick(); }); });
+    connectPart(c, &QComboBox::activated, [this] { guarded([this] { raiseClick(); }); });
 }
 
 QComboBox* QtComboBox::combo() const

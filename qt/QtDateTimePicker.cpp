@@ -51,7 +51,7 @@ QDateTime QtDateTimePicker::latest() { return QDateTime(QDate(9999, 12, 31), QTi
 
 QtDateTimePicker::QtDateTimePicker(const WidgetDesign& design, const FontDesc& font, QWidget* parent,
                                    QtControlHost* host)
-    : QtWidgetBase<DateTimePicker, QDateTimeEdit>(design.name, new PickerEdit(parent), host), font_(font),
+    : QtWidgetBase<DateTimePicker, QDateTimeEdit>(design.name, new QtPart<PickerEdit>(parent), host), font_(font),
       foreColor_(design.foreColor), backColor_(design.backColor)
 {
     QDateTimeEdit* e = widget();
@@ -69,7 +69,7 @@ QtDateTimePicker::QtDateTimePicker(const WidgetDesign& design, const FontDesc& f
         if (QWidget* w = qwidget())
             w->setFont(QtFonts::toQFont(font_.value()));
     };
-    QObject::connect(e, &QDateTimeEdit::dateTimeChanged, context(), [this] {
+    connectPart(e, &QDateTimeEdit::dateTimeChanged, [this] {
         if (programmatic_)
             return;
         ++changes_;

@@ -57,7 +57,7 @@ Qt::Alignment toQtAlignment(qint16 alignment)
 // not used. A paste is cut to what still fits.
 class QtFlatEdit::LengthLimit : public QValidator {
 public:
-    // Owned by the adapter's context: it goes when the adapter does (the QLineEdit only watches it).
+    // Owned by the edit, which goes with the adapter (QtAdapter deletes its part).
     LengthLimit(QtFlatEdit& edit, QObject* owner) : QValidator(owner), edit_(edit) {}
 
     State validate(QString& input, int& pos) const override
@@ -81,10 +81,10 @@ private:
 };
 
 QtFlatEdit::QtFlatEdit(const WidgetDesign& design, const FontDesc& font, QWidget* parent, QtControlHost* host)
-    : QtWidgetBase<FlatEdit, QLineEdit>(design.name, new QLineEdit(parent), host), font_(font)
+    : QtWidgetBase<FlatEdit, QLineEdit>(design.name, new QtPart<QLineEdit>(parent), host), font_(font)
 {
     QLineEdit* e = widget();
-    e->setValidator(new LengthLimit(*this, context()));
+    e->setValidator(new LengthLimit(*this, e));
     e->setAlignment(toQtAlignment(alignment_));
     if (design.foreColor)
         foreColor_ = *design.foreColor;
@@ -96,7 +96,7 @@ QtFlatEdit::QtFlatEdit(const WidgetDesign& design, const FontDesc& font, QWidget
         if (QWidget* w = qwidget())
             w->setFont(QtFonts::toQFont(font_.value()));
     };
-    QObject::connect(e, &QLineEdit::textChanged, context(), [this](const QString& text) {
+    connectPart(e, &QLineEdit::textChanged, [this](const QString& text) {
         shownLength_ = text.size();
         if (!programmatic_) {
             keepSelection(); // a drop into the unfocused box

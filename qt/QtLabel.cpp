@@ -8,7 +8,7 @@
 namespace zev {
 
 QtLabel::QtLabel(const WidgetDesign& design, const FontDesc& font, QWidget* parent, QtControlHost* host)
-    : QtWidgetBase<Label, QLabel>(design.name, new QLabel(parent), host)
+    : QtWidgetBase<Label, QLabel>(design.name, new QtPart<QLabel>(parent), host)
 {
     QLabel* l = widget();
     l->setTextFormat(Qt::PlainText);

@@ -8,7 +8,7 @@
 namespace zev {
 
 QtPushButton::QtPushButton(const WidgetDesign& design, const FontDesc& font, QWidget* parent, QtControlHost* host)
-    : QtWidgetBase<PushButton, QPushButton>(design.name, new QPushButton(design.caption, parent), host), font_(font),
+    : QtWidgetBase<PushButton, QPushButton>(design.name, new QtPart<QPushButton>(design.caption, parent), host), font_(font),
       foreColor_(design.foreColor), backColor_(design.backColor)
 {
     QPushButton* b = widget();
@@ -21,7 +21,7 @@ QtPushButton::QtPushButton(const WidgetDesign& design, const FontDesc& font, QWi
         if (QWidget* w = qwidget())
             w->setFont(QtFonts::toQFont(font_.value()));
     };
-    QObject::connect(b, &QPushButton::clicked, context(), [this] { guarded([this] { raiseClick(); }); });
+    connectPart(b, &QPushButton::clicked, [this] { guarded([this] { raiseClick(); }); });
 }
 
 void QtPushButton::setAppearance(qint16 appearance)

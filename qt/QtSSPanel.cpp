@@ -9,7 +9,7 @@
 namespace zev {
 
 QtSSPanel::QtSSPanel(const WidgetDesign& design, const FontDesc& font, QWidget* parent, QtControlHost* host)
-    : QtWidgetBase<SSPanel, QLabel>(design.name, new QLabel(parent), host), font_(font)
+    : QtWidgetBase<SSPanel, QLabel>(design.name, new QtPart<QLabel>(parent), host), font_(font)
 {
     QLabel* l = widget();
     l->setTextFormat(Qt::PlainText);
