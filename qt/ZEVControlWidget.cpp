@@ -136,6 +136,9 @@ void ZEVControlWidgetPrivate::errorRaised(int number, const QString& description
 
 void ZEVControlWidgetPrivate::partFontChanged()
 {
+    // While the widget is made, its constructor shows the font and fits the parts once, at the end.
+    if (!constructed)
+        return;
     showControlFont();
     scheduleRefit();
 }
@@ -190,6 +193,7 @@ ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QWidget* p
         d.control->InitProperties();
     });
     host->holdWrites(false);
+    d.showControlFont();
     d.refit();
     if (QSizeF(host->ScaleWidth(), host->ScaleHeight()) != d.resizedAt)
         d.runResize();
