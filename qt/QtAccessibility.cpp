@@ -297,6 +297,7 @@ void describeWith(QWidget& control, const QString& className, const QtControlHos
         setName(*part, written.name, name);
         setDescription(*part, written.description, description);
     }
+    own.described = true;
 }
 
 } // namespace
@@ -308,6 +309,11 @@ void describe(QWidget& control, const QString& className, const QtControlHost& h
 
 void describeShown(QWidget& control, const QString& className, const QtControlHost& host)
 {
+    // Shown with the same label (or none) and its own name: what a change of
+    // content would say is written already, so the texts stand.
+    const QtControlHost::AccessibleTexts& own = host.accessibleTexts(&control);
+    if (own.described && control.accessibleName() == own.name && shownBuddyText(control) == own.label)
+        return;
     describeWith(control, className, host, &shownBuddyText);
 }
 

@@ -118,6 +118,7 @@ public:
         QString name;
         QString description;
         QString label; // the buddy label's text found last
+        bool described = false; // the control's texts have been written once
     };
     AccessibleTexts& accessibleTexts(const QWidget* widget) const { return accessibleTexts_[widget]; }
 
