@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace zev::QtColors {
@@ -123,6 +124,34 @@ void setText(QPalette& target, QPalette::ColorRole textRole, std::optional<OleCo
     const bool fixed = (text && !Colors::isSystemColor(*text)) || colour != palette.color(QPalette::Active, themed);
     for (auto group : {QPalette::Active, QPalette::Inactive})
         target.setColor(group, textRole, fixed ? colour : palette.color(group, themed));
+}
+
+QPalette painted(const QPalette& from, const PartRoles& roles, std::optional<OleColor> back, std::optional<OleColor> text)
+{
+    struct Kept {
+        bool used = false;
+        QPalette from, app, result;
+        PartRoles roles{};
+        std::optional<OleColor> back, text;
+    };
+    static std::array<Kept, 8> kept;
+    static std::size_t next = 0;
+    const QPalette app = QGuiApplication::palette();
+    for (const Kept& k : kept)
+        if (k.used && k.from.isCopyOf(from) && k.app.isCopyOf(app) && k.roles == roles && k.back == back && k.text == text)
+            return k.result;
+    QPalette p = from;
+    if (back) {
+        setBackground(p, roles.back, *back, app);
+        if (roles.alsoBack != QPalette::NoRole)
+            setBackground(p, roles.alsoBack, *back, app);
+    }
+    setText(p, roles.text, text, back, roles.readOver, app);
+    if (roles.alsoText != QPalette::NoRole)
+        setText(p, roles.alsoText, text, back, roles.readOver, app);
+    kept[next] = Kept{true, from, app, p, roles, back, text};
+    next = (next + 1) % kept.size();
+    return p;
 }
 
 } // namespace zev::QtColors

@@ -42,6 +42,26 @@ void setBackground(QPalette& target, QPalette::ColorRole role, OleColor color, c
 // theme's own, with each group's.
 void setText(QPalette& target, QPalette::ColorRole textRole, std::optional<OleColor> text, std::optional<OleColor> back,
              QPalette::ColorRole backRole, const QPalette& palette);
+
+// Where a kind of part paints its colours: its background roles, its text
+// roles and the background its text must read on (NoRole: no second role).
+struct PartRoles {
+    QPalette::ColorRole back;
+    QPalette::ColorRole alsoBack;
+    QPalette::ColorRole text;
+    QPalette::ColorRole alsoText;
+    QPalette::ColorRole readOver;
+    bool operator==(const PartRoles& o) const
+    {
+        return back == o.back && alsoBack == o.alsoBack && text == o.text && alsoText == o.alsoText
+            && readOver == o.readOver;
+    }
+};
+// The palette from which a part shows back (none: the palette's own) and text
+// over it, through setBackground and setText, system colours from the
+// application palette. The parts of a form ask the same of the same shared
+// palettes, so the last answers are kept and handed out as shared copies.
+QPalette painted(const QPalette& from, const PartRoles& roles, std::optional<OleColor> back, std::optional<OleColor> text);
 } // namespace QtColors
 
 } // namespace zev

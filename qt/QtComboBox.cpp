@@ -5,7 +5,6 @@
 #include "qt/QtFonts.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <utility>
 
 namespace zev {
@@ -179,14 +178,10 @@ void QtComboBox::applyColors()
     QWidget* w = qwidget();
     if (!w)
         return;
-    QPalette p = w->palette();
-    const QPalette app = QGuiApplication::palette();
-    QtColors::setBackground(p, QPalette::Base, backColor_, app);
-    QtColors::setBackground(p, QPalette::Button, backColor_, app);
     // The theme's text stays the theme's unless it would not read on a fixed background.
-    QtColors::setText(p, QPalette::Text, foreColor_, backColor_, QPalette::Button, app);
-    QtColors::setText(p, QPalette::ButtonText, foreColor_, backColor_, QPalette::Button, app);
-    writePalette(*w, p);
+    constexpr QtColors::PartRoles roles{QPalette::Base, QPalette::Button, QPalette::Text, QPalette::ButtonText,
+                                        QPalette::Button};
+    writePalette(*w, QtColors::painted(w->palette(), roles, backColor_, foreColor_));
 }
 
 } // namespace zev

@@ -5,7 +5,6 @@
 #include "qt/QtFonts.h"
 
 #include <QCalendarWidget>
-#include <QGuiApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLocale>
@@ -82,12 +81,8 @@ void QtDateTimePicker::applyColors()
     QWidget* w = qwidget();
     if (!w || (!foreColor_ && !backColor_))
         return;
-    QPalette p = w->palette();
-    const QPalette app = QGuiApplication::palette();
-    if (backColor_)
-        QtColors::setBackground(p, QPalette::Base, *backColor_, app);
-    QtColors::setText(p, QPalette::Text, foreColor_, backColor_, QPalette::Base, app);
-    writePalette(*w, p);
+    constexpr QtColors::PartRoles roles{QPalette::Base, QPalette::NoRole, QPalette::Text, QPalette::NoRole, QPalette::Base};
+    writePalette(*w, QtColors::painted(w->palette(), roles, backColor_, foreColor_));
 }
 
 void QtDateTimePicker::setToday(std::function<QDate()> today)

@@ -6,7 +6,6 @@
 #include "qt/QtKeys.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QValidator>
@@ -287,11 +286,8 @@ void QtFlatEdit::applyColors()
     QWidget* w = qwidget();
     if (!w)
         return;
-    QPalette p = w->palette();
-    const QPalette app = QGuiApplication::palette();
-    QtColors::setBackground(p, QPalette::Base, backColor_, app);
-    QtColors::setText(p, QPalette::Text, foreColor_, backColor_, QPalette::Base, app);
-    writePalette(*w, p);
+    constexpr QtColors::PartRoles roles{QPalette::Base, QPalette::NoRole, QPalette::Text, QPalette::NoRole, QPalette::Base};
+    writePalette(*w, QtColors::painted(w->palette(), roles, backColor_, foreColor_));
 }
 
 bool QtFlatEdit::filterEvent(QObject* watched, QEvent* event)

@@ -3,7 +3,6 @@
 #include "qt/QtColors.h"
 #include "qt/QtFonts.h"
 
-#include <QGuiApplication>
 
 namespace zev {
 
@@ -35,12 +34,10 @@ void QtLabel::applyColors()
     QWidget* w = qwidget();
     if (!w)
         return;
-    QPalette p = w->palette();
-    const QPalette app = QGuiApplication::palette();
-    QtColors::setBackground(p, QPalette::Window, backColor_, app);
     // The theme's text stays the theme's unless it would not read on a fixed background.
-    QtColors::setText(p, QPalette::WindowText, foreColor_, backColor_, QPalette::Window, app);
-    writePalette(*w, p);
+    constexpr QtColors::PartRoles roles{QPalette::Window, QPalette::NoRole, QPalette::WindowText, QPalette::NoRole,
+                                        QPalette::Window};
+    writePalette(*w, QtColors::painted(w->palette(), roles, backColor_, foreColor_));
 }
 
 } // namespace zev

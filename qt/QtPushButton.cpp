@@ -3,7 +3,6 @@
 #include "qt/QtColors.h"
 #include "qt/QtFonts.h"
 
-#include <QGuiApplication>
 
 namespace zev {
 
@@ -36,12 +35,9 @@ void QtPushButton::applyColors()
     QWidget* w = qwidget();
     if (!w || (!foreColor_ && !backColor_))
         return;
-    QPalette p = w->palette();
-    const QPalette app = QGuiApplication::palette();
-    if (backColor_)
-        QtColors::setBackground(p, QPalette::Button, *backColor_, app);
-    QtColors::setText(p, QPalette::ButtonText, foreColor_, backColor_, QPalette::Button, app);
-    writePalette(*w, p);
+    constexpr QtColors::PartRoles roles{QPalette::Button, QPalette::NoRole, QPalette::ButtonText, QPalette::NoRole,
+                                        QPalette::Button};
+    writePalette(*w, QtColors::painted(w->palette(), roles, backColor_, foreColor_));
 }
 
 } // namespace zev

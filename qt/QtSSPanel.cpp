@@ -4,7 +4,6 @@
 #include "qt/QtControlHost.h"
 #include "qt/QtFonts.h"
 
-#include <QGuiApplication>
 
 namespace zev {
 
@@ -57,11 +56,9 @@ void QtSSPanel::applyColors()
     QWidget* w = qwidget();
     if (!w)
         return;
-    QPalette p = w->palette();
-    const QPalette app = QGuiApplication::palette();
-    QtColors::setBackground(p, QPalette::Window, backColor_, app);
-    QtColors::setText(p, QPalette::WindowText, foreColor_, backColor_, QPalette::Window, app);
-    writePalette(*w, p);
+    constexpr QtColors::PartRoles roles{QPalette::Window, QPalette::NoRole, QPalette::WindowText, QPalette::NoRole,
+                                        QPalette::Window};
+    writePalette(*w, QtColors::painted(w->palette(), roles, backColor_, foreColor_));
 }
 
 } // namespace zev
