@@ -2,15 +2,16 @@
 
 #include "qt/QtDesignFonts.h"
 
+#include <QGuiApplication>
 #include <algorithm>
+#include <array>
+#include <optional>
 
 namespace zev::QtFonts {
 
-QFont toQFont(const FontDesc& font)
+namespace {
+QFont makeQFont(const FontDesc& font)
 {
-    // Every font the widgets show is made here, so the design faces are
-    // there before the first one is used.
-    QtDesignFonts::ensureLoaded();
     QFont f;
     f.setFamily(font.name);
     f.setPointSizeF(font.size > 0 ? font.size : 8.25);
@@ -26,6 +27,30 @@ QFont toQFont(const FontDesc& font)
     f.setUnderline(font.underline);
     f.setStrikeOut(font.strikethrough);
     return f;
+}
+} // namespace
+
+QFont toQFont(const FontDesc& font)
+{
+    // Every font the widgets show is made here, so the design faces are
+    // there before the first one is used.
+    QtDesignFonts::ensureLoaded();
+    // A form's parts show a few fonts: the last ones made are kept (a QFont
+    // is shared data). The unset attributes come from the application font.
+    struct Kept {
+        FontDesc desc;
+        QFont appFont, font;
+    };
+    static std::array<std::optional<Kept>, 8> kept;
+    static std::size_t next = 0;
+    const QFont app = QGuiApplication::font();
+    for (const auto& k : kept)
+        if (k && k->desc == font && k->appFont == app)
+            return k->font;
+    QFont made = makeQFont(font);
+    kept[next] = Kept{font, app, made};
+    next = (next + 1) % kept.size();
+    return made;
 }
 
 } // namespace zev::QtFonts
