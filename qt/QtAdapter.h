@@ -69,6 +69,10 @@ protected:
     bool visible_ = true;
     bool enabled_ = true;
 
+    static bool hiddenOnPurpose(const QWidget& w)
+    {
+        return w.testAttribute(Qt::WA_WState_ExplicitShowHide) && w.testAttribute(Qt::WA_WState_Hidden);
+    }
     static void checkSize(float twips);
     static void checkPosition(float twips);
     void setFocusToWidget();
@@ -165,8 +169,12 @@ public:
     void setVisible(bool visible) override
     {
         visible_ = visible;
-        if (QWidget* w = qwidget())
-            w->setVisible(visible);
+        QWidget* w = qwidget();
+        // A part not hidden on purpose shows with its control: shown now, it
+        // would be polished before its first properties are in.
+        if (!w || (visible && !w->isVisible() && !hiddenOnPurpose(*w) && !(w->parentWidget() && w->parentWidget()->isVisible())))
+            return;
+        w->setVisible(visible);
     }
     bool Enabled() const override { return enabled_; }
     void setEnabled(bool enabled) override
