@@ -90,7 +90,14 @@ void QtDateTimePicker::setToday(std::function<QDate()> today)
     today_ = today ? std::move(today) : std::function<QDate()>(&QDate::currentDate);
 }
 
-bool QtDateTimePicker::isNull() const { return widget()->dateTime() <= nullValue(); }
+// On the wall clock: the null value is the edit's minimum, and a local
+// date-time compared as such asks the time zone (the picker asks at each event).
+bool QtDateTimePicker::isNull() const
+{
+    const QDateTime v = widget()->dateTime();
+    const QDate nullDay(1600, 12, 31);
+    return v.date() < nullDay || (v.date() == nullDay && v.time() <= QTime(0, 0, 0));
+}
 
 QDateTime QtDateTimePicker::Value() const
 {
