@@ -38,7 +38,7 @@ QtComboBox::QtComboBox(const WidgetDesign& design, const FontDesc& font, QWidget
     if (design.backColor)
         backColor_ = *design.backColor;
     foreColor_ = design.foreColor;
-    recolor();
+    applyColors(); // now, before the list exists: painted later, the palette goes down to the list as well
     c->setFont(QtFonts::toQFont(font_.value()));
     font_.onChanged = [this] {
         if (QWidget* w = qwidget())
