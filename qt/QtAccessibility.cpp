@@ -297,7 +297,8 @@ void describeWith(QWidget& control, const QString& className, const QtControlHos
         setName(*part, written.name, name);
         setDescription(*part, written.description, description);
     }
-    own.described = true;
+    // Looked up again: the parts' entries may have moved the control's.
+    host.accessibleTexts(&control).described = true;
 }
 
 } // namespace

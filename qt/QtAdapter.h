@@ -170,9 +170,12 @@ public:
     {
         visible_ = visible;
         QWidget* w = qwidget();
+        if (!w)
+            return;
         // A part not hidden on purpose shows with its control: shown now, it
         // would be polished before its first properties are in.
-        if (!w || (visible && !w->isVisible() && !hiddenOnPurpose(*w) && !(w->parentWidget() && w->parentWidget()->isVisible())))
+        const bool showsWithControl = !hiddenOnPurpose(*w) && !(w->parentWidget() && w->parentWidget()->isVisible());
+        if (visible && !w->isVisible() && showsWithControl)
             return;
         w->setVisible(visible);
     }

@@ -126,7 +126,8 @@ void setText(QPalette& target, QPalette::ColorRole textRole, std::optional<OleCo
         target.setColor(group, textRole, fixed ? colour : palette.color(group, themed));
 }
 
-QPalette painted(const QPalette& from, const PartRoles& roles, std::optional<OleColor> back, std::optional<OleColor> text)
+QPalette painted(const QPalette& from, const PartRoles& roles, std::optional<OleColor> back,
+                 std::optional<OleColor> text)
 {
     struct Kept {
         bool used = false;
@@ -138,7 +139,8 @@ QPalette painted(const QPalette& from, const PartRoles& roles, std::optional<Ole
     static std::size_t next = 0;
     const QPalette app = QGuiApplication::palette();
     for (const Kept& k : kept)
-        if (k.used && k.from.isCopyOf(from) && k.app.isCopyOf(app) && k.roles == roles && k.back == back && k.text == text)
+        if (k.used && k.from.isCopyOf(from) && k.app.isCopyOf(app) && k.roles == roles && k.back == back
+            && k.text == text)
             return k.result;
     QPalette p = from;
     if (back) {

@@ -61,7 +61,8 @@ struct PartRoles {
 // over it, through setBackground and setText, system colours from the
 // application palette. The parts of a form ask the same of the same shared
 // palettes, so the last answers are kept and handed out as shared copies.
-QPalette painted(const QPalette& from, const PartRoles& roles, std::optional<OleColor> back, std::optional<OleColor> text);
+QPalette painted(const QPalette& from, const PartRoles& roles, std::optional<OleColor> back,
+                 std::optional<OleColor> text);
 } // namespace QtColors
 
 } // namespace zev

@@ -81,7 +81,8 @@ void QtDateTimePicker::applyColors()
     QWidget* w = qwidget();
     if (!w || (!foreColor_ && !backColor_))
         return;
-    constexpr QtColors::PartRoles roles{QPalette::Base, QPalette::NoRole, QPalette::Text, QPalette::NoRole, QPalette::Base};
+    constexpr QtColors::PartRoles roles{QPalette::Base, QPalette::NoRole, QPalette::Text, QPalette::NoRole,
+                                        QPalette::Base};
     writePalette(*w, QtColors::painted(w->palette(), roles, backColor_, foreColor_));
 }
 

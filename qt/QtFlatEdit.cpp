@@ -286,7 +286,8 @@ void QtFlatEdit::applyColors()
     QWidget* w = qwidget();
     if (!w)
         return;
-    constexpr QtColors::PartRoles roles{QPalette::Base, QPalette::NoRole, QPalette::Text, QPalette::NoRole, QPalette::Base};
+    constexpr QtColors::PartRoles roles{QPalette::Base, QPalette::NoRole, QPalette::Text, QPalette::NoRole,
+                                        QPalette::Base};
     writePalette(*w, QtColors::painted(w->palette(), roles, backColor_, foreColor_));
 }
 

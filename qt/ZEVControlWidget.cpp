@@ -332,6 +332,11 @@ void ZEVControlWidget::changeEvent(QEvent* event)
     case QEvent::StyleChange:
         d.scheduleRefit();
         break;
+    case QEvent::LanguageChange:
+        // A translator came or went: the accessible texts in its language.
+        if (d.constructed)
+            d.describe(false);
+        break;
     case QEvent::PaletteChange:
         // The application's palette changed (a theme): a system BackColor follows it.
         if (d.host) // not while the host itself is being made

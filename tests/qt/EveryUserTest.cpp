@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -129,6 +130,37 @@ TEST(Accessibility, PartsAreNamedByTheFormsLabelAndTheirRoleInPortuguese)
     bare.amount->setFocus();
     EXPECT_EQ(nameOf(bare.amount->ControlText()), QStringLiteral("Valor máximo"));
     EXPECT_EQ(nameOf(bare.amount), QStringLiteral("Valor máximo"));
+}
+
+TEST(Accessibility, ATranslatorGivesTheTextsInItsLanguageWhileTheFormIsOpen)
+{
+    struct English : QTranslator {
+        QString translate(const char* context, const char* source, const char*, int) const override
+        {
+            const bool ours = qstrcmp(context, "zev::QtAccessibility") == 0;
+            if (ours && QString::fromUtf8(source) == QStringLiteral("Código"))
+                return QStringLiteral("Code");
+            if (ours && QString::fromUtf8(source) == QStringLiteral("Código e descrição"))
+                return QStringLiteral("Code and description");
+            return QString();
+        }
+        bool isEmpty() const override { return false; }
+    };
+    QWidget window;
+    auto* lookup = new ZEVCodeDescriptionWidget(&window);
+    showActive(window);
+    auto settle = [] {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::sendPostedEvents();
+    };
+    English english;
+    QCoreApplication::installTranslator(&english);
+    settle();
+    EXPECT_EQ(nameOf(lookup), QStringLiteral("Code and description"));
+    EXPECT_EQ(nameOf(lookup->ControlCode()), QStringLiteral("Code"));
+    QCoreApplication::removeTranslator(&english);
+    settle();
+    EXPECT_EQ(nameOf(lookup->ControlCode()), QStringLiteral("Código"));
 }
 
 TEST(Accessibility, WhatChangesIsInTheNamesAndDescriptions)
