@@ -125,7 +125,30 @@ void QtAdapter::holdWrites(bool hold)
         recolorPending_ = false;
         applyColors();
     }
+    if (visibilityPending_) {
+        visibilityPending_ = false;
+        applyVisible();
+    }
     releaseWrites();
+}
+
+void QtAdapter::applyVisible()
+{
+    QWidget* w = widget_;
+    if (!w)
+        return;
+    // A new control's first properties may hide and show a part again: only the last counts.
+    if (holding_) {
+        visibilityPending_ = true;
+        return;
+    }
+    // A part not hidden on purpose shows with its control: shown before it,
+    // it would be polished before its first properties are in.
+    const bool hiddenOnPurpose = w->testAttribute(Qt::WA_WState_ExplicitShowHide) && w->testAttribute(Qt::WA_WState_Hidden);
+    const bool controlShown = w->parentWidget() && w->parentWidget()->isVisible();
+    if (visible_ && !w->isVisible() && !hiddenOnPurpose && !controlShown)
+        return;
+    w->setVisible(visible_);
 }
 
 void QtAdapter::reportError(int number, const QString& description) const

@@ -69,10 +69,8 @@ protected:
     bool visible_ = true;
     bool enabled_ = true;
 
-    static bool hiddenOnPurpose(const QWidget& w)
-    {
-        return w.testAttribute(Qt::WA_WState_ExplicitShowHide) && w.testAttribute(Qt::WA_WState_Hidden);
-    }
+    // Shows or hides the widget as visible_ says; while held, when released.
+    void applyVisible();
     static void checkSize(float twips);
     static void checkPosition(float twips);
     void setFocusToWidget();
@@ -100,6 +98,7 @@ private:
     bool recoloring_ = false;
     bool holding_ = false;
     bool recolorPending_ = false;
+    bool visibilityPending_ = false;
 };
 
 // The widget of this library that the user works in, across all hosts:
@@ -169,15 +168,7 @@ public:
     void setVisible(bool visible) override
     {
         visible_ = visible;
-        QWidget* w = qwidget();
-        if (!w)
-            return;
-        // A part not hidden on purpose shows with its control: shown now, it
-        // would be polished before its first properties are in.
-        const bool showsWithControl = !hiddenOnPurpose(*w) && !(w->parentWidget() && w->parentWidget()->isVisible());
-        if (visible && !w->isVisible() && showsWithControl)
-            return;
-        w->setVisible(visible);
+        applyVisible();
     }
     bool Enabled() const override { return enabled_; }
     void setEnabled(bool enabled) override
