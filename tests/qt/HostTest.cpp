@@ -318,6 +318,24 @@ TEST(QtHost, FailuresInHandlersRunByQtAreReportedNotThrownIntoQt)
     EXPECT_EQ(depth, s.host.maxEventDepth);
 }
 
+TEST(QtHost, HeldPartsShowOrHideAsTheirLastWriteSaysOnceReleased)
+{
+    QWidget window;
+    window.resize(300, 200);
+    QtControlHost host(&window, FontDesc(), QtControlHost::Writes::Held);
+    auto& shown = createWidget<FlatEdit>(host, design("txtShown", WidgetKind::FlatEdit));
+    auto& hidden = createWidget<FlatEdit>(host, design("txtHidden", WidgetKind::FlatEdit, 0, 330));
+    shown.setVisible(false);
+    shown.setVisible(true);
+    hidden.setVisible(true);
+    hidden.setVisible(false);
+    host.holdWrites(false);
+    showActive(window);
+    EXPECT_TRUE(q(shown)->isVisible());
+    EXPECT_FALSE(q(hidden)->isVisible());
+    EXPECT_FALSE(hidden.Visible());
+}
+
 TEST(QtHost, AHostGoingAwayRaisesNothingAndTakesItsWidgets)
 {
     QWidget window;
