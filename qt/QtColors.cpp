@@ -1,8 +1,9 @@
 #include "qt/QtColors.h"
 
+#include "qt/QtRecent.h"
+
 #include <QGuiApplication>
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace zev::QtColors {
@@ -130,18 +131,17 @@ QPalette painted(const QPalette& from, const PartRoles& roles, std::optional<Ole
                  std::optional<OleColor> text)
 {
     struct Kept {
-        bool used = false;
         QPalette from, app, result;
-        PartRoles roles{};
+        PartRoles roles;
         std::optional<OleColor> back, text;
     };
-    static std::array<Kept, 8> kept;
-    static std::size_t next = 0;
+    static QtRecent<Kept> kept;
     const QPalette app = QGuiApplication::palette();
-    for (const Kept& k : kept)
-        if (k.used && k.from.isCopyOf(from) && k.app.isCopyOf(app) && k.roles == roles && k.back == back
-            && k.text == text)
-            return k.result;
+    if (const Kept* k = kept.find([&](const Kept& k) {
+            return k.from.isCopyOf(from) && k.app.isCopyOf(app) && k.roles == roles && k.back == back
+                && k.text == text;
+        }))
+        return k->result;
     QPalette p = from;
     if (back) {
         setBackground(p, roles.back, *back, app);
@@ -151,8 +151,7 @@ QPalette painted(const QPalette& from, const PartRoles& roles, std::optional<Ole
     setText(p, roles.text, text, back, roles.readOver, app);
     if (roles.alsoText != QPalette::NoRole)
         setText(p, roles.alsoText, text, back, roles.readOver, app);
-    kept[next] = Kept{true, from, app, p, roles, back, text};
-    next = (next + 1) % kept.size();
+    kept.add(Kept{from, app, p, roles, back, text});
     return p;
 }
 

@@ -1,11 +1,10 @@
 #include "qt/QtFonts.h"
 
 #include "qt/QtDesignFonts.h"
+#include "qt/QtRecent.h"
 
 #include <QGuiApplication>
 #include <algorithm>
-#include <array>
-#include <optional>
 
 namespace zev::QtFonts {
 
@@ -41,15 +40,12 @@ QFont toQFont(const FontDesc& font)
         FontDesc desc;
         QFont appFont, font;
     };
-    static std::array<std::optional<Kept>, 8> kept;
-    static std::size_t next = 0;
+    static QtRecent<Kept> kept;
     const QFont app = QGuiApplication::font();
-    for (const auto& k : kept)
-        if (k && k->desc == font && k->appFont == app)
-            return k->font;
+    if (const Kept* k = kept.find([&](const Kept& k) { return k.desc == font && k.appFont == app; }))
+        return k->font;
     QFont made = makeQFont(font);
-    kept[next] = Kept{font, app, made};
-    next = (next + 1) % kept.size();
+    kept.add(Kept{font, app, made});
     return made;
 }
 
