@@ -143,10 +143,10 @@ void ZEVControlWidgetPrivate::partFontChanged()
     scheduleRefit();
 }
 
-// While the control is made (a list filled item by item), once at the end.
+// Not before the control is first named (a list filled item by item as it is made).
 void ZEVControlWidgetPrivate::partContentChanged()
 {
-    if (constructed)
+    if (named)
         describe(false);
 }
 
@@ -197,8 +197,8 @@ ZEVControlWidget::ZEVControlWidget(const ClassDescriptor& descriptor, QWidget* p
     d.refit();
     if (QSizeF(host->ScaleWidth(), host->ScaleHeight()) != d.resizedAt)
         d.runResize();
-    // No label can name it yet: a buddy needs the control first.
-    d.describe(false);
+    // Named when first shown: no label can name it yet (a buddy needs the
+    // control first), and until then no screen reader can reach it.
     d.constructed = true;
 }
 
@@ -334,7 +334,7 @@ void ZEVControlWidget::changeEvent(QEvent* event)
         break;
     case QEvent::LanguageChange:
         // A translator came or went: the accessible texts in its language.
-        if (d.constructed)
+        if (d.named)
             d.describe(false);
         break;
     case QEvent::PaletteChange:
@@ -362,6 +362,7 @@ void ZEVControlWidget::showEvent(QShowEvent* event)
     ZEVControlWidgetPrivate& d = *d_;
     // Shown on its form: the labels around it are in place by now.
     QtAccessibility::describeShown(*this, d.descriptor.className, *d.host);
+    d.named = true;
     if (d.fitPending)
         d.refit();
     // On another screen the same twips are other pixels.
@@ -557,6 +558,7 @@ void ZEVControlWidgetPrivate::runResize()
 void ZEVControlWidgetPrivate::describe(bool lookForLabel)
 {
     QtAccessibility::describe(q, descriptor.className, *host, lookForLabel);
+    named = true;
 }
 
 void ZEVControlWidgetPrivate::watchFocus()
