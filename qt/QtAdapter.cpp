@@ -95,12 +95,33 @@ void QtAdapter::setFocusToWidget()
     w->setFocus(Qt::OtherFocusReason);
 }
 
+namespace {
+// The colours a widget shows as it is: enabled, its active and inactive
+// groups; disabled, its disabled group.
+bool sameShown(const QPalette& a, const QPalette& b, bool enabled)
+{
+    if (a.isCopyOf(b))
+        return true;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        if ((group == QPalette::Disabled) == enabled)
+            continue;
+        for (int role = 0; role < QPalette::NColorRoles; ++role)
+            if (a.brush(group, QPalette::ColorRole(role)) != b.brush(group, QPalette::ColorRole(role)))
+                return false;
+    }
+    return true;
+}
+} // namespace
+
 void QtAdapter::writePalette(QWidget& widget, const QPalette& palette)
 {
-    // Colours the widget has already (as a rule, system colours it inherits)
-    // stay inherited: a parent's or the theme's change comes back through
-    // PaletteChange and is compared again.
-    if (palette == widget.palette())
+    // Colours the widget shows already (as a rule, system colours it
+    // inherits) stay inherited: a parent's or the theme's change comes back
+    // through PaletteChange, and being enabled or disabled through
+    // EnabledChange, and is compared again. Only the colours it shows as it
+    // is count: an entry box differs from the theme in its disabled group
+    // alone (it stays white), written only once it is disabled.
+    if (sameShown(palette, widget.palette(), widget.isEnabled()))
         return;
     const bool was = recoloring_;
     recoloring_ = true;
@@ -192,7 +213,9 @@ bool QtAdapter::handleEvent(QObject* watched, QEvent* event)
         }
         case QEvent::ApplicationPaletteChange:
         case QEvent::PaletteChange:
+        case QEvent::EnabledChange:
             // System colours follow the theme; our own palette write comes back here too.
+            // Enabled or disabled, the widget shows another group of its palette.
             if (!recoloring_) {
                 recoloring_ = true;
                 recolor();

@@ -101,6 +101,27 @@ TEST(QtHost, WidgetColoursFollowTheirValuesAndTheApplicationPalette)
     QCoreApplication::processEvents();
 }
 
+// A fixed background is written for the disabled look only once the part is
+// disabled (the theme greys it): whichever way it is disabled, it stays.
+TEST(QtHost, AFixedBackgroundStaysWhenThePartIsDisabled)
+{
+    Surface s;
+    auto& white = createWidget<FlatEdit>(s.host, design("txtWhite", WidgetKind::FlatEdit));
+    white.setBackColor(Colors::White);
+    auto& themed = createWidget<FlatEdit>(s.host, design("txtThemed", WidgetKind::FlatEdit));
+    const std::function<void(bool)> ways[] = {[&](bool on) { s.window.setEnabled(on); },
+                                              [&](bool on) { white.setEnabled(on), themed.setEnabled(on); }};
+    for (const auto& enable : ways)
+        for (const bool on : {false, true, false, true}) {
+            enable(on);
+            const QPalette::ColorGroup group = on ? QPalette::Active : QPalette::Disabled;
+            SCOPED_TRACE(on);
+            EXPECT_EQ(q(white)->palette().color(group, QPalette::Base), QColor(Qt::white));
+            EXPECT_EQ(q(themed)->palette().color(group, QPalette::Base),
+                      QApplication::palette(q(themed)).color(group, QPalette::Base));
+        }
+}
+
 TEST(QtHost, TheFontObjectDrivesTheWidgetFont)
 {
     Surface s;
