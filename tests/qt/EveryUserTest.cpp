@@ -186,6 +186,16 @@ TEST(Accessibility, WhatChangesIsInTheNamesAndDescriptions)
 
     form.amount->setValue(1234.5);
     EXPECT_EQ(accessible(form.amount->ControlText())->text(QAccessible::Value), QStringLiteral("1.234,50"));
+
+    // Shown, never focused: still told.
+    QWidget other;
+    auto* first = new QLineEdit(&other);
+    auto* unfocused = new ZEVPersistComboWidget(&other);
+    unfocused->move(0, 40);
+    showActive(other);
+    ASSERT_TRUE(first->hasFocus());
+    unfocused->AddItem(QStringLiteral("Parafuso"), QStringLiteral("PRD-1"), QStringLiteral("00001"));
+    EXPECT_EQ(accessible(unfocused->ControlListing())->text(QAccessible::Description), QStringLiteral("1 item"));
     QLocale::setDefault(QLocale::c());
 }
 
