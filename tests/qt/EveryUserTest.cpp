@@ -190,12 +190,12 @@ TEST(Accessibility, WhatChangesIsInTheNamesAndDescriptions)
     // Shown, never focused: still told.
     QWidget other;
     auto* first = new QLineEdit(&other);
-    auto* unfocused = new ZEVPersistComboWidget(&other);
+    auto* unfocused = new ZEVCodeDescriptionWidget(&other);
     unfocused->move(0, 40);
     showActive(other);
+    unfocused->setDescription(QStringLiteral("Cliente 7"));
     ASSERT_TRUE(first->hasFocus());
-    unfocused->AddItem(QStringLiteral("Parafuso"), QStringLiteral("PRD-1"), QStringLiteral("00001"));
-    EXPECT_EQ(accessible(unfocused->ControlListing())->text(QAccessible::Description), QStringLiteral("1 item"));
+    EXPECT_EQ(nameOf(unfocused->ControlDescription()), QStringLiteral("Descrição: Cliente 7"));
     QLocale::setDefault(QLocale::c());
 }
 
