@@ -6,6 +6,9 @@
 #include "framework/ControlError.h"
 #include "framework/DateTimePicker.h"
 
+#include <algorithm>
+#include <array>
+
 namespace zev {
 
 namespace {
@@ -27,11 +30,22 @@ QDateTime localTime(const QDate& date, const QTime& time, Side side)
 {
     constexpr qint64 Day = qint64(24) * 60 * 60;
     const qint64 wall = QDateTime(date, time, Qt::UTC).toSecsSinceEpoch();
+    // The offset in force at an instant, read off the local clock there
+    // (offsetFromUtc would ask the time zone a second time).
+    const auto offsetAt = [](qint64 instant) {
+        const QDateTime local = QDateTime::fromSecsSinceEpoch(instant, Qt::LocalTime);
+        return QDateTime(local.date(), local.time(), Qt::UTC).toSecsSinceEpoch() - instant;
+    };
     std::optional<QDateTime> first;
     std::optional<QDateTime> last;
+    std::array<qint64, 3> tried{};
+    std::size_t count = 0;
     // The offsets in force a day either side cover any one change near the time.
     for (const qint64 probe : {wall - Day, wall, wall + Day}) {
-        const int offset = QDateTime::fromSecsSinceEpoch(probe, Qt::LocalTime).offsetFromUtc();
+        const qint64 offset = offsetAt(probe);
+        if (std::find(tried.begin(), tried.begin() + count, offset) != tried.begin() + count)
+            continue; // the same instant again
+        tried[count++] = offset;
         const QDateTime t = QDateTime::fromSecsSinceEpoch(wall - offset, Qt::LocalTime);
         if (t.date() != date || t.time() != time)
             continue;

@@ -33,6 +33,8 @@ QDateTime nullValue() { return QDateTime(QDate(1600, 12, 31), QTime(0, 0, 0)); }
 QDateTime wholeSeconds(const QDateTime& v)
 {
     const QTime t = v.time();
+    if (t.msec() == 0)
+        return v; // a local date-time made again asks the time zone
     return QDateTime(v.date(), QTime(t.hour(), t.minute(), t.second()), v.timeSpec());
 }
 
@@ -45,8 +47,13 @@ QString shortDateFormat()
 }
 } // namespace
 
-QDateTime QtDateTimePicker::earliest() { return QDateTime(QDate(1601, 1, 1), QTime(0, 0, 0)); }
-QDateTime QtDateTimePicker::latest() { return QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)); }
+namespace {
+QDate firstDay() { return QDate(1601, 1, 1); }
+QDate lastDay() { return QDate(9999, 12, 31); }
+} // namespace
+
+QDateTime QtDateTimePicker::earliest() { return QDateTime(firstDay(), QTime(0, 0, 0)); }
+QDateTime QtDateTimePicker::latest() { return QDateTime(lastDay(), QTime(23, 59, 59)); }
 
 QtDateTimePicker::QtDateTimePicker(const WidgetDesign& design, const FontDesc& font, QWidget* parent,
                                    QtControlHost* host)
@@ -61,7 +68,7 @@ QtDateTimePicker::QtDateTimePicker(const WidgetDesign& design, const FontDesc& f
     e->setCalendarPopup(true);
     // Not the spin box's WheelFocus: a wheel turned over the form must not take the focus.
     e->setFocusPolicy(Qt::StrongFocus);
-    write(nullValue());
+    write(QDateTime());
     recolor();
     e->setFont(QtFonts::toQFont(font_.value()));
     font_.onChanged = [this] {
@@ -95,6 +102,8 @@ void QtDateTimePicker::setToday(std::function<QDate()> today)
 // date-time compared as such asks the time zone (the picker asks at each event).
 bool QtDateTimePicker::isNull() const
 {
+    if (held_)
+        return !held_->isValid();
     const QDateTime v = widget()->dateTime();
     const QDate nullDay(1600, 12, 31);
     return v.date() < nullDay || (v.date() == nullDay && v.time() <= QTime(0, 0, 0));
@@ -102,26 +111,53 @@ bool QtDateTimePicker::isNull() const
 
 QDateTime QtDateTimePicker::Value() const
 {
+    if (held_)
+        return *held_;
     if (isNull())
         return QDateTime();
     return wholeSeconds(widget()->dateTime());
 }
 
+// An invalid value writes Null.
 void QtDateTimePicker::write(const QDateTime& value)
 {
+    if (holdingWrites()) {
+        widget(); // fails as a write to a destroyed widget does
+        held_ = value;
+        return;
+    }
+    show(value);
+}
+
+void QtDateTimePicker::show(const QDateTime& value)
+{
+    held_.reset();
     ++programmatic_;
-    widget()->setDateTime(value);
+    widget()->setDateTime(value.isValid() ? value : nullValue());
     --programmatic_;
 }
+
+void QtDateTimePicker::settle()
+{
+    if (held_)
+        show(*held_);
+}
+
+void QtDateTimePicker::releaseWrites() { settle(); }
 
 void QtDateTimePicker::setValue(const QDateTime& value)
 {
     if (!value.isValid()) {
-        write(nullValue());
+        write(QDateTime());
         return;
     }
     const QDateTime v = wholeSeconds(value);
-    if (v < earliest() || v > latest())
+    // A local value on the wall clock (asked as instants, the zone is asked
+    // for each): the bounds are whole days, with no clock change near them.
+    const bool outside = v.timeSpec() == Qt::LocalTime
+        ? v.date() < firstDay() || v.date() > lastDay()
+        : v < earliest() || v > latest();
+    if (outside)
         throw ControlError(ErrInvalidPropertyValue);
     write(v);
 }
@@ -176,6 +212,8 @@ bool QtDateTimePicker::filterEvent(QObject* watched, QEvent* event)
     QDateTimeEdit* e = qobject_cast<QDateTimeEdit*>(qwidget());
     if (!e || dispatching_)
         return false;
+    if (watched == e && held_ && event->type() != QEvent::PaletteChange && event->type() != QEvent::FontChange)
+        settle();
     // The calendar is made when the popup is about to open (a click or a
     // key), not with the picker: a form of many pickers opens at once.
     if (!calendar_ && watched == e

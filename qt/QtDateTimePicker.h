@@ -41,9 +41,14 @@ public:
 protected:
     bool filterEvent(QObject* watched, QEvent* event) override;
 
+protected:
+    void releaseWrites() override;
+
 private:
     bool isNull() const;
     void write(const QDateTime& value);
+    void show(const QDateTime& value);
+    void settle();
     // The user starts a date in an empty field.
     bool startFromToday(QEvent* event, bool passOn);
     // A date key: true when the key is one, whether or not the date could move.
@@ -56,6 +61,8 @@ private:
     int programmatic_ = 0;
     bool dispatching_ = false;
     int changes_ = 0;
+    // The value while held (invalid: Null): each write to the edit parses and lays out its text again.
+    std::optional<QDateTime> held_;
     // Colours a design gives; otherwise the theme's.
     std::optional<OleColor> foreColor_;
     std::optional<OleColor> backColor_;
