@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QDataWidgetMapper>
+#include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QMetaEnum>
 #include <QMetaMethod>
@@ -214,6 +215,9 @@ TEST_F(PtBr, TheDateRangeTakesTheHostsClockAndOffersThePeriod)
     // Initialize applied "Hoje" by the host's clock.
     EXPECT_EQ(period.periodStart(), QDateTime(QDate(2024, 5, 15), QTime(0, 0)));
     EXPECT_EQ(period.periodEnd(), QDateTime(QDate(2024, 5, 15), QTime(23, 59, 59)));
+    // The pickers show it already, before any event reaches them.
+    for (const char* picker : {"dtpInicio", "dtpFim"})
+        EXPECT_EQ(period.findChild<QDateTimeEdit*>(QLatin1String(picker))->date(), QDate(2024, 5, 15)) << picker;
     clock->set(QDateTime(QDate(2024, 2, 10), QTime(8, 0)));
     period.setPeriod(ZEVDateRangeWidget::ThisMonth); // "<====== Esse Mês ======>"
     EXPECT_EQ(period.periodEnd(), QDateTime(QDate(2024, 2, 29), QTime(23, 59, 59)));
