@@ -89,7 +89,6 @@ void QtControlHost::PropertyChanged(const QString& key)
     }
     if (listener_)
         listener_->propertyChanged(key);
-    Q_EMIT propertyChanged(key);
 }
 
 void QtControlHost::RaiseEvent(int number, QVariantList& arguments)
@@ -115,14 +114,12 @@ void QtControlHost::tellPartFontChanged()
 {
     if (listener_)
         listener_->partFontChanged();
-    Q_EMIT partFontChanged();
 }
 
 void QtControlHost::tellPartContentChanged()
 {
     if (listener_)
         listener_->partContentChanged();
-    Q_EMIT partContentChanged();
 }
 
 void QtControlHost::setBackColor(OleColor color)

@@ -95,20 +95,24 @@ public:
 
     // The owner told by direct calls of what happens inside (the widget that
     // made the host): one pointer instead of five connections per control on
-    // a form. The signals below go out as well; errors go to the listener only.
+    // a form. Events go out as the signal below as well; errors go to the
+    // listener only, or else to the signal.
     class Listener {
     public:
         virtual void eventRaised(int number, QVariantList& arguments) = 0;
         virtual void propertyChanged(const QString& key) = 0;
         virtual void errorRaised(int number, const QString& description) = 0;
+        // A part's font changed (the control's font properties, or a style).
         virtual void partFontChanged() = 0;
+        // What a part shows changed where its accessible texts depend on it
+        // (a panel's caption, a list's items).
         virtual void partContentChanged() = 0;
 
     protected:
         ~Listener() = default;
     };
     void setListener(Listener* listener) { listener_ = listener; }
-    // A part's font, or what a part shows, changed (see the signals).
+    // A part's font, or what a part shows, changed (see the listener).
     void tellPartFontChanged();
     void tellPartContentChanged();
 
@@ -124,13 +128,7 @@ public:
 
 Q_SIGNALS:
     void eventRaised(int number, QVariantList& arguments);
-    void propertyChanged(const QString& key);
     void errorRaised(int number, const QString& description);
-    // A part's font changed (the control's font properties, or a style).
-    void partFontChanged();
-    // What a part shows changed where its accessible texts depend on it (a
-    // panel's caption, a list's items).
-    void partContentChanged();
 
 private:
     Listener* listener_ = nullptr;
