@@ -200,6 +200,10 @@ bool QtAdapter::filterEvent(QObject*, QEvent*) { return false; }
 bool QtAdapter::handleEvent(QObject* watched, QEvent* event)
 {
     if (watched == widget_) {
+        // What the widget is to handle meets the writes held back (its own
+        // colour and font changes come from their release and need nothing).
+        if (event->type() != QEvent::PaletteChange && event->type() != QEvent::FontChange)
+            releaseWrites();
         switch (event->type()) {
         case QEvent::FocusIn:
             guarded([this] { QtFocus::focusIn(self_); });

@@ -76,14 +76,6 @@ void QtComboBox::settle() const
 
 void QtComboBox::releaseWrites() { settle(); }
 
-bool QtComboBox::filterEvent(QObject* watched, QEvent* event)
-{
-    if (watched == qwidget() && !held_.isEmpty() && event->type() != QEvent::PaletteChange
-        && event->type() != QEvent::FontChange)
-        settle();
-    return false;
-}
-
 QString QtComboBox::Text() const
 {
     const QComboBox* c = combo();

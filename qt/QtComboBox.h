@@ -34,7 +34,6 @@ public:
     void applyColors() override;
 
 protected:
-    bool filterEvent(QObject* watched, QEvent* event) override;
     void releaseWrites() override;
 
 private:

@@ -125,6 +125,11 @@ public:
         bool described = false; // the control's texts have been written once
     };
     AccessibleTexts& accessibleTexts(const QWidget* widget) const { return accessibleTexts_[widget]; }
+    bool described(const QWidget* widget) const
+    {
+        const AccessibleTexts* texts = accessibleTexts_.find(widget);
+        return texts && texts->described;
+    }
 
 Q_SIGNALS:
     void eventRaised(int number, QVariantList& arguments);

@@ -137,13 +137,11 @@ void QtDateTimePicker::show(const QDateTime& value)
     --programmatic_;
 }
 
-void QtDateTimePicker::settle()
+void QtDateTimePicker::releaseWrites()
 {
     if (held_)
         show(*held_);
 }
-
-void QtDateTimePicker::releaseWrites() { settle(); }
 
 void QtDateTimePicker::setValue(const QDateTime& value)
 {
@@ -212,8 +210,6 @@ bool QtDateTimePicker::filterEvent(QObject* watched, QEvent* event)
     QDateTimeEdit* e = qobject_cast<QDateTimeEdit*>(qwidget());
     if (!e || dispatching_)
         return false;
-    if (watched == e && held_ && event->type() != QEvent::PaletteChange && event->type() != QEvent::FontChange)
-        settle();
     // The calendar is made when the popup is about to open (a click or a
     // key), not with the picker: a form of many pickers opens at once.
     if (!calendar_ && watched == e

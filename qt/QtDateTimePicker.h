@@ -40,15 +40,12 @@ public:
 
 protected:
     bool filterEvent(QObject* watched, QEvent* event) override;
-
-protected:
     void releaseWrites() override;
 
 private:
     bool isNull() const;
     void write(const QDateTime& value);
     void show(const QDateTime& value);
-    void settle();
     // The user starts a date in an empty field.
     bool startFromToday(QEvent* event, bool passOn);
     // A date key: true when the key is one, whether or not the date could move.

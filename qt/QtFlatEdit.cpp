@@ -295,8 +295,6 @@ bool QtFlatEdit::filterEvent(QObject* watched, QEvent* event)
 {
     if (watched != qwidget() || dispatching_)
         return false;
-    if (held_ && event->type() != QEvent::PaletteChange && event->type() != QEvent::FontChange)
-        settle();
     // The user may add text from here on (typing, pasting, dropping).
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::DragEnter)
         liftLengthLimit(std::numeric_limits<int>::max());

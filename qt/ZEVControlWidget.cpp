@@ -143,10 +143,10 @@ void ZEVControlWidgetPrivate::partFontChanged()
     scheduleRefit();
 }
 
-// Not before the control is first named (a list filled item by item as it is made).
+// Not before the control is first named, at its first show (a list filled item by item as it is made).
 void ZEVControlWidgetPrivate::partContentChanged()
 {
-    if (named)
+    if (host->described(&q))
         describe(false);
 }
 
@@ -334,7 +334,7 @@ void ZEVControlWidget::changeEvent(QEvent* event)
         break;
     case QEvent::LanguageChange:
         // A translator came or went: the accessible texts in its language.
-        if (d.named)
+        if (d.host->described(this))
             d.describe(false);
         break;
     case QEvent::PaletteChange:
@@ -362,7 +362,6 @@ void ZEVControlWidget::showEvent(QShowEvent* event)
     ZEVControlWidgetPrivate& d = *d_;
     // Shown on its form: the labels around it are in place by now.
     QtAccessibility::describeShown(*this, d.descriptor.className, *d.host);
-    d.named = true;
     if (d.fitPending)
         d.refit();
     // On another screen the same twips are other pixels.
@@ -558,7 +557,6 @@ void ZEVControlWidgetPrivate::runResize()
 void ZEVControlWidgetPrivate::describe(bool lookForLabel)
 {
     QtAccessibility::describe(q, descriptor.className, *host, lookForLabel);
-    named = true;
 }
 
 void ZEVControlWidgetPrivate::watchFocus()

@@ -52,7 +52,6 @@ public:
     QtSmallMap<int, std::function<void(QVariantList&)>> typed;
     bool initialized = false;
     bool constructed = false; // the widget's constructor has ended: others may listen
-    bool named = false; // its accessible texts are written (first at the first show)
     bool reportsFailures = false;
     QSizeF resizedAt; // the size in twips the control last laid itself out for
     double dpiAtResize = 0;
